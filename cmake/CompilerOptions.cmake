@@ -1,0 +1,11 @@
+if(TELLVANE_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+function(tellvane_compile_options target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra)
+    if(TELLVANE_WERROR)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
+endfunction()

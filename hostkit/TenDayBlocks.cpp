@@ -1,0 +1,27 @@
+#include "hostkit/TenDayBlocks.h"
+
+#include "common/Text.h"
+
+namespace tellvane {
+
+int daysInMonth(int year, int month) {
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : kDays[(month - 1) % 12];
+}
+
+BlockSpan blockSpan(int year, int datano) {
+    const int month = (datano - 1) / 3 + 1;
+    const int part = (datano - 1) % 3;
+    const int first = part * 10 + 1;
+    const int days = part < 2 ? 10 : daysInMonth(year, month) - 20;
+    return {month, first, days};
+}
+
+void fillBlock(BlockArray& Suii, const BlockSpan& span, const HourReading& reading) {
+    Suii(0, 0) = plainInteger(span.days);
+    for (int r = 1; r <= span.days; ++r)
+        for (int h = kFirstHour; h <= kLastHour; ++h) Suii(h, r) = reading(span.firstDay + r - 1, h);
+}
+
+}  // namespace tellvane

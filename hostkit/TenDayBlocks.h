@@ -1,0 +1,30 @@
+#pragma once
+// What a host needs to answer GetBlockData: which days a block covers and how its
+// cells are laid out.
+
+#include <functional>
+#include <string>
+
+#include "yeardata/BlockArray.h"
+
+namespace tellvane {
+
+/// Days of a month of the Gregorian calendar.
+int daysInMonth(int year, int month);
+
+/// The days of block datano (1-36): the ten-day parts are days 1-10, 11-20 and 21 to
+/// the month's end.
+struct BlockSpan {
+    int month;
+    int firstDay;
+    int days;
+};
+BlockSpan blockSpan(int year, int datano);
+
+/// The reading of an hour (1-24) of a day of the block's month; empty for none.
+using HourReading = std::function<std::u16string(int day, int hour)>;
+
+/// Cell (0, 0) the day count, row r the 24 readings of day firstDay + r - 1.
+void fillBlock(BlockArray& Suii, const BlockSpan& span, const HourReading& reading);
+
+}  // namespace tellvane

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+
+#include "common/Error.h"
+#include "common/Text.h"
+
+namespace tellvane {
+namespace {
+
+int errorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const Error& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
+    struct Case {
+        const char16_t* text;
+        double value;
+    } cases[] = {
+        {u"", 0},           {u"   ", 0},         {u"12.5", 12.5},    {u"  \t-3.25", -3.25}, {u"+7", 7},
+        {u".5", 0.5},       {u"-.5", -0.5},      {u"1e", 1},         {u"1e+", 1},           {u"2e3", 2000},
+        {u"1.5x", 1.5},     {u"1.5e-1z", 0.15},  {u"abc", 0},        {u"inf", 0},           {u"nan", 0},
+        {u"１２", 0},       {u"-", 0},           {u".", 0},          {u"-999", -999},       {u"5.", 5},
+        {u" 321.52", 321.52}, {u"1e-400", 0},    {u"\u30001", 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(leadingNumber(c.text), c.value) << toUtf8(c.text);
+}
+
+TEST(LeadingNumber, ANumberBeyondADoubleFailsWithOverflow) {
+    EXPECT_EQ(errorOf([] { leadingNumber(u"1e400"); }), kOverflow);
+    EXPECT_EQ(errorOf([] { leadingNumber(u"-2e308x"); }), kOverflow);
+}
+
+TEST(WholeNumber, AcceptsOneNumberWithBlanksAround) {
+    struct Case {
+        const char16_t* text;
+        int value;
+    } cases[] = {{u"10", 10}, {u" 11\t", 11}, {u"8.5", 8}, {u"9.5", 10}, {u"-0.5", 0}, {u"1e1", 10}, {u"+3", 3}};
+    for (const auto& c : cases) EXPECT_EQ(wholeNumber(c.text), c.value) << toUtf8(c.text);
+}
+
+TEST(WholeNumber, RejectsWhatIsNotOneNumber) {
+    for (const char16_t* t : {u"", u"  ", u"abc", u"10x", u"1 2", u"1e", u"."})
+        EXPECT_EQ(errorOf([&] { wholeNumber(t); }), kTypeMismatch) << toUtf8(t);
+    EXPECT_EQ(errorOf([] { wholeNumber(u"3000000000"); }), kOverflow);
+}
+
+TEST(TwoDecimal, RoundsTheExactValueWithHalvesAwayFromZero) {
+    struct Case {
+        double value;
+        const char* text;
+    } cases[] = {
+        {3, "3.00"},          {0.5, "0.50"},        {-1.2, "-1.20"},     {0.125, "0.13"},   {-0.125, "-0.13"},
+        {0.625, "0.63"},      {2.675, "2.67"},      {0.1 + 0.2, "0.30"}, {-0.001, "0.00"},  {-0.004999, "0.00"},
+        {1234.5, "1234.50"},  {0.005, "0.01"},      {1.005, "1.00"},     {12.345, "12.35"}, {-2.5, "-2.50"},
+        {1e15 + 0.125, "1000000000000000.12"},      {0, "0.00"},         {-0.0, "0.00"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(toUtf8(twoDecimal(c.value)), c.text) << c.value;
+}
+
+TEST(PlainDecimal, WritesTheShortestTextThatReadsBack) {
+    struct Case {
+        double value;
+        const char* text;
+    } cases[] = {{12.5, "12.5"}, {16, "16"}, {0, "0"}, {-0.0, "0"}, {-1.5, "-1.5"}, {1e20, "100000000000000000000"},
+                 {0.1, "0.1"}};
+    for (const auto& c : cases) EXPECT_EQ(toUtf8(plainDecimal(c.value)), c.text);
+    EXPECT_EQ(toUtf8(plainInteger(-42)), "-42");
+}
+
+TEST(FullWidth, MapsPrintableAscii) {
+    EXPECT_EQ(fullWidth(u"-12.35"), u"－１２．３５");
+    EXPECT_EQ(fullWidth(u"a b~"), u"ａ ｂ～");
+}
+
+TEST(Utf8, RoundTripsAndReplacesIllFormedInput) {
+    const std::u16string text = u"日水位年図 𠮷 x";
+    EXPECT_EQ(fromUtf8(toUtf8(text)), text);
+    EXPECT_EQ(fromUtf8("\xff" "a\xe3\x81"), u"\uFFFDa\uFFFD\uFFFD");
+    EXPECT_EQ(fromUtf8("\xc0\xaf"), u"\uFFFD\uFFFD");  // overlong
+}
+
+}  // namespace
+}  // namespace tellvane

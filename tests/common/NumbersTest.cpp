@@ -5,6 +5,7 @@
 
 #include "common/CheckedInt.h"
 #include "common/Error.h"
+#include "tests/support/ErrorOf.h"
 #include "common/RealCheck.h"
 #include "common/Rounding.h"
 #include "common/Table.h"
@@ -12,14 +13,7 @@
 namespace tellvane {
 namespace {
 
-int errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Error& e) {
-        return e.number();
-    }
-    return 0;
-}
+using test::errorOf;
 
 TEST(CheckedInt, FailsWithOverflowInsteadOfWrapping) {
     EXPECT_EQ(errorOf([] { Int16(32767) + Int16(1); }), kOverflow);

@@ -5,19 +5,13 @@
 #include <limits>
 
 #include "common/Error.h"
+#include "tests/support/ErrorOf.h"
 #include "common/Text.h"
 
 namespace tellvane {
 namespace {
 
-int errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Error& e) {
-        return e.number();
-    }
-    return 0;
-}
+using test::errorOf;
 
 TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
     struct Case {

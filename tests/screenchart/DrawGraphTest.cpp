@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/Error.h"
+#include "tests/support/ErrorOf.h"
 #include "common/Text.h"
 #include "recording/RecordingSurface.h"
 #include "screenchart/ChartCaptions.h"
@@ -24,14 +25,7 @@ Lines draw(FakeChartSource& source, float w = 400, float h = 300) {
     return surface.lines();
 }
 
-int errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Error& e) {
-        return e.number();
-    }
-    return 0;
-}
+using test::errorOf;
 
 bool contains(const Lines& lines, const std::string& line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();

@@ -17,33 +17,42 @@ namespace {
 bool isBlankUnit(char16_t c) { return c == u' ' || c == u'\t'; }
 bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
-// The longest prefix of text (from pos) that forms a number; returns its end, or pos
-// when there is none. The number's ASCII spelling goes to out.
-std::size_t scanNumber(std::u16string_view text, std::size_t pos, std::string& out) {
+// What scanning found of a number: where it ends, and for the common short forms
+// its digits as an integer with the count of fraction digits.
+struct Scan {
+    std::size_t end;
+    bool negative = false;
+    bool simple = true;  // at most 15 digits and no exponent
+    std::uint64_t mantissa = 0;
+    int fractionDigits = 0;
+};
+
+// The longest prefix of text (from pos) that forms a number; end == pos when there
+// is none.
+Scan scanNumber(std::u16string_view text, std::size_t pos) {
+    Scan scan{pos};
     std::size_t i = pos;
-    out.clear();
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
-        if (text[i] == u'-') out += '-';
+    int digits = 0;
+    const auto digit = [&](char16_t c) {
+        if (++digits > 15) scan.simple = false;
+        else scan.mantissa = scan.mantissa * 10 + static_cast<std::uint64_t>(c - u'0');
+    };
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) scan.negative = text[i++] == u'-';
+    while (i < text.size() && isDigit(text[i])) digit(text[i++]);
+    if (i < text.size() && text[i] == u'.' && (digits > 0 || (i + 1 < text.size() && isDigit(text[i + 1])))) {
         ++i;
+        while (i < text.size() && isDigit(text[i])) digit(text[i++]), ++scan.fractionDigits;
     }
-    std::size_t digits = 0;
-    while (i < text.size() && isDigit(text[i])) out += static_cast<char>(text[i++]), ++digits;
-    if (i < text.size() && text[i] == u'.') {
-        std::size_t j = i + 1;
-        std::string frac = ".";
-        while (j < text.size() && isDigit(text[j])) frac += static_cast<char>(text[j++]), ++digits;
-        if (digits > 0) out += frac, i = j;
-    }
-    if (digits == 0) return pos;
+    if (digits == 0) return scan;
     if (i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
         std::size_t j = i + 1;
-        std::string exp = "e";
-        if (j < text.size() && (text[j] == u'+' || text[j] == u'-')) exp += static_cast<char>(text[j++]);
+        if (j < text.size() && (text[j] == u'+' || text[j] == u'-')) ++j;
         const std::size_t first = j;
-        while (j < text.size() && isDigit(text[j])) exp += static_cast<char>(text[j++]);
-        if (j > first) out += exp, i = j;
+        while (j < text.size() && isDigit(text[j])) ++j;
+        if (j > first) scan.simple = false, i = j;
     }
-    return i;
+    scan.end = i;
+    return scan;
 }
 
 locale_t cLocale() {
@@ -51,9 +60,21 @@ locale_t cLocale() {
     return loc;
 }
 
-double toDouble(const std::string& spelling) {
+// The number that scanNumber found in text[begin, scan.end).
+double readNumber(std::u16string_view text, std::size_t begin, const Scan& scan) {
+    if (scan.simple) {
+        // Up to 15 digits and a power of ten up to 1e15 are both exact, so one
+        // division gives the correctly rounded value.
+        static constexpr double kPow10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+        const double v = static_cast<double>(scan.mantissa) / kPow10[scan.fractionDigits];
+        return scan.negative ? -v : v;
+    }
+    std::string ascii;
+    for (std::size_t k = begin; k < scan.end; ++k)
+        if (text[k] != u'+' || k != begin) ascii += static_cast<char>(text[k]);
     errno = 0;
-    const double v = strtod_l(spelling.c_str(), nullptr, cLocale());
+    const double v = strtod_l(ascii.c_str(), nullptr, cLocale());
     if (errno == ERANGE && std::isinf(v)) throw Error::overflow();
     return v;  // an underflow reads as the nearest tiny value or 0
 }
@@ -68,18 +89,16 @@ std::u16string ascii(std::string_view s) { return std::u16string(s.begin(), s.en
 }  // namespace
 
 double leadingNumber(std::u16string_view text) {
-    std::string spelling;
     const std::size_t start = skipBlanks(text, 0);
-    if (scanNumber(text, start, spelling) == start) return 0.0;
-    return toDouble(spelling);
+    const Scan scan = scanNumber(text, start);
+    return scan.end == start ? 0.0 : readNumber(text, start, scan);
 }
 
 std::int32_t wholeNumber(std::u16string_view text) {
-    std::string spelling;
     const std::size_t start = skipBlanks(text, 0);
-    const std::size_t end = scanNumber(text, start, spelling);
-    if (end == start || skipBlanks(text, end) != text.size()) throw Error::typeMismatch();
-    return Int32::fromReal(toDouble(spelling)).value();
+    const Scan scan = scanNumber(text, start);
+    if (scan.end == start || skipBlanks(text, scan.end) != text.size()) throw Error::typeMismatch();
+    return Int32::fromReal(readNumber(text, start, scan)).value();
 }
 
 bool isBlank(std::u16string_view text) { return skipBlanks(text, 0) == text.size(); }
@@ -98,13 +117,14 @@ std::u16string twoDecimal(double x) {
         std::snprintf(buf, sizeof buf, "%.0f", std::fabs(hundredths));
         std::string digits = buf;
         while (digits.size() < 3) digits.insert(digits.begin(), '0');
-        std::string s = (x < 0 ? "-" : "") + digits.substr(0, digits.size() - 2) + "." + digits.substr(digits.size() - 2);
-        return ascii(s);
+        digits.insert(digits.size() - 2, 1, '.');
+        if (x < 0) digits.insert(digits.begin(), '-');
+        return ascii(digits);
     }
-    std::snprintf(buf, sizeof buf, "%.2f", x);
-    std::string s = buf;
-    if (s == "-0.00") s = "0.00";
-    return ascii(s);
+    // to_chars rounds the exact binary value like printf, only faster.
+    const auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, 2);
+    const std::string_view s(buf, static_cast<std::size_t>(r.ptr - buf));
+    return ascii(s == "-0.00" ? std::string_view("0.00") : s);
 }
 
 std::u16string plainDecimal(double x) {

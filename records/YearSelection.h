@@ -1,0 +1,53 @@
+#pragma once
+// Which station-year of the records a host shows, from what the user asked for.
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "records/StationCatalogue.h"
+#include "records/StationRecords.h"
+
+namespace tellvane {
+
+/// What the user asked for; each part may be left out.
+struct YearRequest {
+    std::optional<std::u16string> station;
+    std::optional<int> year;
+    /// The kind wanted; only consulted when the station has readings of both kinds.
+    std::optional<SeriesKind> kind;
+};
+
+/// The station-year to show.
+struct SelectedYear {
+    std::u16string station;
+    int year = 0;
+    /// The series with readings in the year; nullptr when there is none, which the
+    /// control is told as a block not loaded.
+    const Series* series = nullptr;
+    /// The kind the readings are of (Unstated when there are none or the file does
+    /// not say).
+    SeriesKind kind = SeriesKind::Unstated;
+};
+
+/// A request the records cannot answer without a guess: the message says what to
+/// add (--station, --year or --kind).
+class SelectionError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+/// The station-year of the request. A station left out must be the only one of the
+/// records; a year left out the only one of the station; where the station has
+/// series of both kinds in the year, the request's kind chooses.
+SelectedYear selectYear(const StationRecords& records, const YearRequest& request);
+
+/// The names for GetLKansokujo: the catalogue's entry, else the file's header, else
+/// empty names.
+StationNames namesOf(const SelectedYear& selected, const StationCatalogue& catalogue);
+
+/// The control's Mode for the selection: the request's text if any, else "7" for
+/// discharge and "1" for everything else.
+std::u16string modeOf(const SelectedYear& selected, const std::optional<std::u16string>& requestedMode);
+
+}  // namespace tellvane

@@ -1,0 +1,35 @@
+#include "plot/PlotOutput.h"
+
+#include "platform/EventPump.h"
+#include "platform/LibraryLocation.h"
+#include "platform/Screen.h"
+
+namespace tellvane {
+
+std::u16string plotFilePath(LibraryLocation& library) { return library.directory() + kPathSeparator + u"M_g_l.kvd"; }
+
+void waitForOutput(PlotDocument& doc, EventPump& events) {
+    while (doc.Active() && !doc.Done()) events.processPending();
+}
+
+void outputPage(std::unique_ptr<PlotDocument>& doc, const std::u16string& path, const Platform& platform) {
+    doc->OutputToFile(path);
+    platform.screen.setPointer(MousePointer::Hourglass);
+    try {
+        waitForOutput(*doc, platform.events);
+        doc->CloseDocument();
+        doc.reset();
+    } catch (...) {
+        doc.reset();
+        // The host is to see the first failure; a pointer that cannot be reset as well
+        // adds nothing to it.
+        try {
+            platform.screen.setPointer(MousePointer::Default);
+        } catch (...) {
+        }
+        throw;
+    }
+    platform.screen.setPointer(MousePointer::Default);
+}
+
+}  // namespace tellvane

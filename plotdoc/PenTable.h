@@ -1,0 +1,27 @@
+#pragma once
+// The pens of the page: a pen number selects a colour and a line width. Numbers
+// outside the table draw with pen 0, so a mistyped setting still plots.
+
+#include <QColor>
+#include <cstdint>
+
+#include "plot/PlotDocument.h"
+
+namespace tellvane::plotdoc {
+
+struct Pen {
+    QColor colour;
+    double width;  ///< line width, millimetres on the paper
+};
+
+/// How many pens the table holds: numbers 0 to kPenCount - 1.
+inline constexpr int kPenCount = 9;
+
+/// The number a pen value selects: an integer as it is, a text by its leading number
+/// rounded to the nearest integer (ties to even); beyond 32 bits fails with Overflow.
+std::int32_t penNumber(const PlotPen& pen);
+
+/// The pen of a number; a number outside the table gives pen 0.
+const Pen& penOf(std::int32_t number);
+
+}  // namespace tellvane::plotdoc

@@ -1,6 +1,5 @@
 #include "plot/NenzuSakuzu.h"
 
-#include "platform/LibraryLocation.h"
 #include "plot/PageCaptions.h"
 #include "plot/PageCurves.h"
 #include "plot/PageGrid.h"

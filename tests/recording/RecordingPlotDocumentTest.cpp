@@ -99,30 +99,6 @@ TEST(RecordingPlotDocument, AnswersTheWaitAsToldAndCountsTheReads) {
     }
 }
 
-TEST(RecordingPlotDocument, IsActiveOnlyWhileOpenAndDoneOnlyAfterItsOutput) {
-    RecordingPlotDocumentFactory docs;
-    auto doc = docs.create();
-    EXPECT_FALSE(doc->Active());
-    doc->StartDocument();
-    EXPECT_TRUE(doc->Active());
-    EXPECT_FALSE(doc->Done());
-    doc->OutputToFile(u"/tmp/p");
-    EXPECT_TRUE(doc->Done());
-    doc->CloseDocument();
-    EXPECT_FALSE(doc->Active());
-}
-
-TEST(RecordingPlotDocument, FailsTheNthReadWhenTold) {
-    RecordingPlotDocumentFactory docs;
-    docs.polls().failReadAt = 3;
-    auto doc = docs.create();
-    doc->StartDocument();
-    EXPECT_EQ(errorOf([&] { doc->Active(); }), 0);
-    EXPECT_EQ(errorOf([&] { doc->Done(); }), 0);
-    EXPECT_EQ(errorOf([&] { doc->Active(); }), 1003);
-    EXPECT_EQ(errorOf([&] { doc->Done(); }), 0);
-}
-
 TEST(RecordingPlotDocumentFactory, CountsItsDocumentsAndSharesOneLog) {
     RecordingPlotDocumentFactory docs;
     auto first = docs.create();

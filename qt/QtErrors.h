@@ -1,0 +1,15 @@
+#pragma once
+// The numbers with which the Qt realisation fails, in the classic run-time error
+// numbering that hosts of such controls already know.
+
+namespace tellvane {
+
+enum QtErrorNumber : int {
+    kInvalidProcedureCall = 5,     ///< no screen to ask
+    kOutOfMemory = 7,              ///< the surface's image could not be allocated
+    kFileAccess = 75,              ///< a file could not be read or written
+    kInvalidPropertyValue = 380,   ///< a size the surface refuses
+    kCannotCreateComponent = 429,  ///< no plot document component to create
+};
+
+}  // namespace tellvane

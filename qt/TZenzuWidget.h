@@ -1,0 +1,79 @@
+#pragma once
+// The annual-chart control as a Qt widget. It owns a TZenzu and its child Picture1,
+// which always covers the widget's client area (15 twips to the pixel at 96 DPI),
+// shows the chart and repaints it from its picture when exposed. The control's
+// events reach the host through an event object, through the two signals, or both.
+//
+// The signals pass their parameters by reference, as the control's events do: a
+// slot's assignments are what the control reads back. Connect them directly (the
+// default between objects of one thread, or Qt::DirectConnection); a queued
+// connection cannot carry references.
+
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+
+#include "control/TZenzu.h"
+#include "qt/EventRelay.h"
+#include "qt/LoadedLibraryLocation.h"
+#include "qt/NoPlotDocuments.h"
+#include "qt/QtEventPump.h"
+#include "qt/QtMessageBox.h"
+#include "qt/QtScreen.h"
+#include "qt/QtSettingsStore.h"
+#include "qt/RasterSurface.h"
+#include "qt/WidgetContainer.h"
+
+namespace tellvane {
+
+class PictureBox;
+
+class TZenzuWidget : public QWidget {
+    Q_OBJECT
+public:
+    /// Realisations a host supplies instead of the widget's own; each must outlive
+    /// the widget.
+    struct Parts {
+        MessageBox* messageBox = nullptr;           ///< default: a modal QMessageBox
+        SettingsStore* settings = nullptr;          ///< default: the user's INI files
+        PlotDocumentFactory* plotDocuments = nullptr;  ///< default: none, NenzuSakuzu fails
+    };
+
+    explicit TZenzuWidget(QWidget* parent = nullptr);
+    explicit TZenzuWidget(const Parts& parts, QWidget* parent = nullptr);
+    ~TZenzuWidget() override;
+
+    /// The control: its public values, properties and methods.
+    TZenzu& control() { return control_; }
+    /// Picture1's picture, e.g. to save it.
+    RasterSurface& picture() { return surface_; }
+    /// Where the plotted page goes; a host may name another directory.
+    LoadedLibraryLocation& libraryLocation() { return library_; }
+    /// The host's event object, called before the signals; nullptr for none.
+    void setEvents(TZenzuEvents* events) { relay_.setHost(events); }
+
+signals:
+    /// Block datano (1-36) is wanted: fill Suii's cell (0, 0) with the day count and
+    /// rows 1..N with 24 hourly readings each, then set ret to true.
+    void GetBlockData(std::int32_t& datano, tellvane::BlockArray& Suii, bool& ret);
+    /// The station's names are wanted; Wok holds a copy of the station number.
+    void GetLKansokujo(QString& Wok, QString& Kansokujo, QString& Suikei, QString& Kasen);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    WidgetContainer container_;
+    RasterSurface surface_;
+    QtScreen screen_;
+    QtMessageBox messageBox_;
+    QtSettingsStore settings_;
+    LoadedLibraryLocation library_;
+    QtEventPump pump_;
+    NoPlotDocuments noPlotDocuments_;
+    EventRelay relay_;
+    TZenzu control_;
+    PictureBox* picture1_;
+};
+
+}  // namespace tellvane

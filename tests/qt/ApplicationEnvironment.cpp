@@ -1,0 +1,29 @@
+// The widgets and the surface's texts need an application: every test program of
+// this directory runs inside one QApplication, on the offscreen platform unless
+// told otherwise.
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class ApplicationEnvironment : public testing::Environment {
+public:
+    void SetUp() override {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        app_ = std::make_unique<QApplication>(argc_, argv_);
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    int argc_ = 1;
+    char name_[16] = "qt_tests";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QApplication> app_;
+};
+
+[[maybe_unused]] testing::Environment* const kApplication =
+    testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+
+}  // namespace

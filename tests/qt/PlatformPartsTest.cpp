@@ -1,0 +1,162 @@
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+
+#include "common/Text.h"
+#include "qt/LoadedLibraryLocation.h"
+#include "qt/QtErrors.h"
+#include "qt/QtEventPump.h"
+#include "qt/QtScreen.h"
+#include "qt/QtSettingsStore.h"
+#include "tests/support/ErrorOf.h"
+
+namespace tellvane {
+namespace {
+
+using test::errorOf;
+
+TEST(QtScreen, SizeIsThePrimaryScreensInTwips) {
+    QScreen* primary = QGuiApplication::primaryScreen();
+    ASSERT_NE(primary, nullptr);
+    QtScreen screen;
+    EXPECT_DOUBLE_EQ(screen.widthTwips(), primary->size().width() * 1440.0 / primary->logicalDotsPerInchX());
+    EXPECT_DOUBLE_EQ(screen.heightTwips(), primary->size().height() * 1440.0 / primary->logicalDotsPerInchY());
+    if (primary->logicalDotsPerInchX() == 96) {
+        EXPECT_DOUBLE_EQ(screen.widthTwips(), primary->size().width() * 15.0);
+    }
+}
+
+Qt::CursorShape overrideShape() {
+    const QCursor* c = QGuiApplication::overrideCursor();
+    return c ? c->shape() : Qt::BlankCursor;  // blank: no override cursor at all
+}
+
+TEST(QtScreen, BusyPointerIsAnOverrideCursorThatComesOffAgain) {
+    QtScreen screen;
+    screen.setPointer(MousePointer::Hourglass);
+    EXPECT_EQ(overrideShape(), Qt::WaitCursor);
+    screen.setPointer(MousePointer::Hourglass);
+    screen.setPointer(MousePointer::Default);
+    EXPECT_EQ(overrideShape(), Qt::BlankCursor);
+    screen.setPointer(MousePointer::Default);
+    EXPECT_EQ(overrideShape(), Qt::BlankCursor);
+}
+
+TEST(QtScreen, LeavesTheHostsOwnOverrideCursorAlone) {
+    QGuiApplication::setOverrideCursor(QCursor(Qt::CrossCursor));
+    {
+        QtScreen screen;
+        screen.setPointer(MousePointer::Default);
+        EXPECT_EQ(overrideShape(), Qt::CrossCursor);
+        screen.setPointer(MousePointer::Hourglass);
+        EXPECT_EQ(overrideShape(), Qt::WaitCursor);
+    }  // a screen going away takes its busy pointer with it
+    EXPECT_EQ(overrideShape(), Qt::CrossCursor);
+    QGuiApplication::restoreOverrideCursor();
+}
+
+// Points XDG_CONFIG_HOME at a temporary directory for the test's life.
+class SettingsFile : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(home.isValid());
+        if (const char* old = std::getenv("XDG_CONFIG_HOME")) saved = old;
+        ASSERT_EQ(setenv("XDG_CONFIG_HOME", home.path().toLocal8Bit().constData(), 1), 0);
+    }
+    void TearDown() override {
+        if (saved)
+            setenv("XDG_CONFIG_HOME", saved->c_str(), 1);
+        else
+            unsetenv("XDG_CONFIG_HOME");
+    }
+    void write(const QByteArray& text) {
+        ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral("Tellvane")));
+        QFile f(home.filePath(QStringLiteral("Tellvane/BRACKENLY.ini")));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    }
+    std::u16string pen(const char* key, const std::u16string& fallback = u"") {
+        return store.read(u"BRACKENLY", u"SETTING", fromUtf8(key), fallback);
+    }
+
+    QTemporaryDir home;
+    std::optional<std::string> saved;
+    QtSettingsStore store;
+};
+
+TEST_F(SettingsFile, LivesUnderTheConfigHome) {
+    EXPECT_EQ(QtSettingsStore::filePath(u"BRACKENLY"), home.path() + QStringLiteral("/Tellvane/BRACKENLY.ini"));
+}
+
+TEST_F(SettingsFile, PensAreReadFromTheSettingSection) {
+    write("[SETTING]\n"
+          "Hougan1Pen=3\nHougan2Pen=2\nMojietcPen=1\nSen1Pen=4\nSen2Pen= 5 \nTytlePen=6.5\n"
+          "[OTHER]\nSen1Pen=9\n");
+    const std::pair<const char*, std::u16string> expected[] = {{"Hougan1Pen", u"3"}, {"Hougan2Pen", u"2"},
+                                                               {"MojietcPen", u"1"}, {"Sen1Pen", u"4"},
+                                                               {"Sen2Pen", u"5"},    {"TytlePen", u"6.5"}};
+    for (const auto& [key, value] : expected) EXPECT_EQ(pen(key), value) << key;
+    EXPECT_EQ(store.read(u"BRACKENLY", u"OTHER", u"Sen1Pen", u""), u"9");
+}
+
+TEST_F(SettingsFile, AnythingNotStoredGivesTheFallback) {
+    EXPECT_EQ(pen("Sen1Pen", u"7"), u"7");  // no file at all
+    write("[SETTING]\nSen1Pen=4\n");
+    EXPECT_EQ(pen("Sen2Pen", u"fallback"), u"fallback");
+    EXPECT_EQ(pen("sen1pen", u"x"), u"x");  // keys match exactly
+    EXPECT_EQ(store.read(u"BRACKENLY", u"OTHER", u"Sen1Pen", u"y"), u"y");
+    EXPECT_EQ(store.read(u"ANOTHER", u"SETTING", u"Sen1Pen", u"z"), u"z");
+}
+
+TEST_F(SettingsFile, AnUnreadableFileFails) {
+    ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral("Tellvane/BRACKENLY.ini")));  // a directory, not a file
+    EXPECT_EQ(errorOf([&] { pen("Sen1Pen"); }), kFileAccess);
+}
+
+TEST(LoadedLibraryLocation, IsTheDirectoryOfTheLoadedCodeUnlessAHostNamesOne) {
+    // The library is linked statically, so the code sits in this test program.
+    const std::filesystem::path self = std::filesystem::canonical("/proc/self/exe");
+    LoadedLibraryLocation location;
+    EXPECT_EQ(location.directory(), fromUtf8(self.parent_path().string()));
+    location.setDirectory(u"/srv/charts/");
+    EXPECT_EQ(location.directory(), u"/srv/charts");
+    location.resetDirectory();
+    EXPECT_EQ(location.directory(), fromUtf8(self.parent_path().string()));
+}
+
+TEST(QtEventPump, ProcessesWhatIsPending) {
+    QtEventPump pump;
+    int ran = 0;
+    QObject context;
+    QMetaObject::invokeMethod(&context, [&] { ++ran; }, Qt::QueuedConnection);
+    pump.processPending();
+    EXPECT_EQ(ran, 1);
+    pump.processPending();  // nothing pending: returns after a short wait
+    EXPECT_EQ(ran, 1);
+}
+
+TEST(QtEventPump, AWaitEndsWithAnEventThatArrivesLater) {
+    QtEventPump pump;
+    bool fired = false;
+    QTimer::singleShot(30, [&] { fired = true; });
+    int rounds = 0;
+    while (!fired && rounds < 100000) {
+        pump.processPending();
+        ++rounds;
+    }
+    EXPECT_TRUE(fired);
+    EXPECT_GE(rounds, 1);
+}
+
+}  // namespace
+}  // namespace tellvane

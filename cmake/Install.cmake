@@ -1,8 +1,55 @@
-# Installed for now: the core library and its headers. The exported package grows
-# with the platform realisation.
-install(TARGETS tellvane_core EXPORT TellvaneTargets
+# Installation: the libraries, their public headers, an exported CMake package
+# (find_package(Tellvane) gives Tellvane::core, Tellvane::recording,
+# Tellvane::hostkit and, built with Qt, Tellvane::qt) and pkg-config files
+# (tellvane, and tellvane-qt with Qt).
+include(CMakePackageConfigHelpers)
+
+set(TELLVANE_PACKAGE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Tellvane)
+
+# What the package holds. A library joins by adding its target, the directories of
+# its public headers, and the Qt components it links.
+set(tellvane_installed_targets tellvane_core tellvane_recording tellvane_hostkit)
+set(tellvane_header_dirs common platform yeardata control screenchart plot recording hostkit)
+set(tellvane_qt_components "")
+if(TELLVANE_WITH_QT)
+    list(APPEND tellvane_installed_targets tellvane_qt)
+    list(APPEND tellvane_header_dirs qt)
+    list(APPEND tellvane_qt_components Widgets Gui)
+    # The plot document component joins here:
+    #   list(APPEND tellvane_installed_targets tellvane_plotdoc)
+    #   list(APPEND tellvane_header_dirs plotdoc)
+    #   list(APPEND tellvane_qt_components <the Qt components it links>)
+    # and, for pkg-config, its -l flag in cmake/tellvane-qt.pc.in.
+endif()
+list(REMOVE_DUPLICATES tellvane_qt_components)
+
+install(TARGETS ${tellvane_installed_targets} EXPORT TellvaneTargets
     ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
     LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
-foreach(dir common platform yeardata control screenchart plot)
+foreach(dir ${tellvane_header_dirs})
     install(DIRECTORY ${dir}/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tellvane/${dir} FILES_MATCHING PATTERN "*.h")
+endforeach()
+
+install(EXPORT TellvaneTargets NAMESPACE Tellvane:: DESTINATION ${TELLVANE_PACKAGE_DIR})
+configure_package_config_file(cmake/TellvaneConfig.cmake.in ${PROJECT_BINARY_DIR}/TellvaneConfig.cmake
+    INSTALL_DESTINATION ${TELLVANE_PACKAGE_DIR})
+write_basic_package_version_file(${PROJECT_BINARY_DIR}/TellvaneConfigVersion.cmake COMPATIBILITY SameMinorVersion)
+install(FILES ${PROJECT_BINARY_DIR}/TellvaneConfig.cmake ${PROJECT_BINARY_DIR}/TellvaneConfigVersion.cmake
+    DESTINATION ${TELLVANE_PACKAGE_DIR})
+
+# The pkg-config files find the prefix from where they lie, so that an install
+# under another prefix (cmake --install --prefix) still describes itself.
+file(RELATIVE_PATH TELLVANE_PC_TO_PREFIX ${CMAKE_INSTALL_FULL_LIBDIR}/pkgconfig ${CMAKE_INSTALL_PREFIX})
+string(REGEX REPLACE "/$" "" TELLVANE_PC_TO_PREFIX "${TELLVANE_PC_TO_PREFIX}")
+set(TELLVANE_PC_DL_FLAG "")
+if(CMAKE_DL_LIBS)
+    set(TELLVANE_PC_DL_FLAG "-l${CMAKE_DL_LIBS}")
+endif()
+set(tellvane_pc_files tellvane)
+if(TELLVANE_WITH_QT)
+    list(APPEND tellvane_pc_files tellvane-qt)
+endif()
+foreach(pc ${tellvane_pc_files})
+    configure_file(cmake/${pc}.pc.in ${PROJECT_BINARY_DIR}/${pc}.pc @ONLY)
+    install(FILES ${PROJECT_BINARY_DIR}/${pc}.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 endforeach()

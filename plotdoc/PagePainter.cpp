@@ -17,32 +17,27 @@ class Painter {
 public:
     Painter(QPainter& painter, const PageSetup& setup, double perMillimetre)
         : p_(painter), setup_(setup), k_(perMillimetre), sheetHeight_(setup.sheet().height()) {
-        font_ = QFont(setup.fontFamily());
-        font_.setPixelSize(kShapingSize);
-        font_.setKerning(false);
-        font_.setHintingPreference(QFont::PreferNoHinting);
+        QFont font(setup.fontFamily());
+        font.setPixelSize(kShapingSize);
+        font.setKerning(false);
+        font.setHintingPreference(QFont::PreferNoHinting);
+        fonts_[0] = font;
+        font.setBold(true);
+        fonts_[1] = font;
     }
+    /// Draws what is still held back.
+    void finish() { flushLines(); }
 
     void operator()(const LineOp& line) {
-        const Pen& pen = penOf(line.pen);
-        const double width = pen.width * line.style.widthFactor;
-        QPen qpen(colour(pen), width * k_);
-        qpen.setCapStyle(capStyle());
-        const std::vector<double> pattern = dashPattern(line.style, setup_);
-        if (!pattern.empty()) {
-            // A pen's pattern counts in widths of the pen.
-            QList<qreal> widths;
-            for (const double mm : pattern) widths.append(mm / width);
-            qpen.setDashPattern(widths);
-            qpen.setDashOffset(setup_.patternOffset() / width);
-        }
-        p_.setPen(qpen);
-        p_.drawLine(QLineF(device(line.from), device(line.to)));
+        const QPen pen = qpen(line);
+        if (!lines_.isEmpty() && pen != pen_) flushLines();
+        pen_ = pen;
+        lines_.append(QLineF(device(line.from), device(line.to)));
     }
 
     void operator()(const TextOp& text) {
-        QFont font = font_;
-        font.setBold(text.bold);
+        flushLines();
+        const QFont& font = fonts_[text.bold ? 1 : 0];
         p_.setFont(font);
         const QFontMetricsF metrics(font, p_.device());
         const double unit = (text.millimetres ? 1.0 : setup_.unitLength()) * k_;
@@ -61,6 +56,31 @@ public:
     }
 
 private:
+    // Lines in a row with the same pen go out as one stroke, which keeps the file
+    // small and the writing quick.
+    void flushLines() {
+        if (lines_.isEmpty()) return;
+        p_.setPen(pen_);
+        p_.drawLines(lines_);
+        lines_.clear();
+    }
+
+    QPen qpen(const LineOp& line) const {
+        const Pen& pen = penOf(line.pen);
+        const double width = pen.width * line.style.widthFactor;
+        QPen qpen(colour(pen), width * k_);
+        qpen.setCapStyle(capStyle());
+        const std::vector<double> pattern = dashPattern(line.style, setup_);
+        if (!pattern.empty()) {
+            // A pen's pattern counts in widths of the pen.
+            QList<qreal> widths;
+            for (const double mm : pattern) widths.append(mm / width);
+            qpen.setDashPattern(widths);
+            qpen.setDashOffset(setup_.patternOffset() / width);
+        }
+        return qpen;
+    }
+
     QPointF device(QPointF page) const {
         const QPointF mm = setup_.origin() + page * setup_.unitLength();
         return {mm.x() * k_, (sheetHeight_ - mm.y()) * k_};
@@ -79,7 +99,9 @@ private:
     const PageSetup& setup_;
     double k_;
     double sheetHeight_;
-    QFont font_;
+    QFont fonts_[2];  // regular, bold
+    QPen pen_;
+    QList<QLineF> lines_;
 };
 
 }  // namespace
@@ -87,6 +109,7 @@ private:
 void paintPage(QPainter& painter, const DisplayList& page, const PageSetup& setup, double perMillimetre) {
     Painter paint(painter, setup, perMillimetre);
     for (const DrawOp& op : page.ops()) std::visit(paint, op);
+    paint.finish();
 }
 
 }  // namespace tellvane::plotdoc

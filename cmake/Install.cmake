@@ -1,7 +1,7 @@
 # Installation: the libraries, their public headers, an exported CMake package
 # (find_package(Tellvane) gives Tellvane::core, Tellvane::recording,
-# Tellvane::hostkit and, built with Qt, Tellvane::qt) and pkg-config files
-# (tellvane, and tellvane-qt with Qt).
+# Tellvane::hostkit and, built with Qt, Tellvane::qt and Tellvane::plotdoc) and
+# pkg-config files (tellvane, and tellvane-qt with Qt).
 include(CMakePackageConfigHelpers)
 
 set(TELLVANE_PACKAGE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Tellvane)
@@ -15,11 +15,9 @@ if(TELLVANE_WITH_QT)
     list(APPEND tellvane_installed_targets tellvane_qt)
     list(APPEND tellvane_header_dirs qt)
     list(APPEND tellvane_qt_components Widgets Gui)
-    # The plot document component joins here:
-    #   list(APPEND tellvane_installed_targets tellvane_plotdoc)
-    #   list(APPEND tellvane_header_dirs plotdoc)
-    #   list(APPEND tellvane_qt_components <the Qt components it links>)
-    # and, for pkg-config, its -l flag in cmake/tellvane-qt.pc.in.
+    list(APPEND tellvane_installed_targets tellvane_plotdoc)
+    list(APPEND tellvane_header_dirs plotdoc)
+    list(APPEND tellvane_qt_components Gui Svg)
 endif()
 list(REMOVE_DUPLICATES tellvane_qt_components)
 

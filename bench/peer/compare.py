@@ -13,9 +13,13 @@ What is timed, per chart:
   includes process start-up, reading the data file, the year's assembly, drawing
   and writing both the PNG and the PDF. It is started by the small launcher
   spawn_measure (compiled here with g++), which takes the time around spawn and
-  wait4() and reports the process's peak resident set size.
+  wait4() and reports the process's CPU time (user + system) and peak resident
+  set size.
 - Google Benchmark figures (optional, --bench-json): the medians the C++ benchmark
-  executables report (real time), read from their JSON output.
+  executables report (real time and CPU time), read from their JSON output.
+
+Wall time is the primary figure. CPU time is printed beside it because it is less
+disturbed when other work shares the machine.
 
 The sides alternate within each round, and the order flips every other round. One
 warm-up round is run first and not counted. Medians are printed with the ratios
@@ -113,10 +117,11 @@ class Peer:
         self.outdir = outdir
 
     def _timed(self, action):
+        """(wall, CPU) seconds of one call."""
         gc.collect()
-        t0 = time.perf_counter()
+        w0, c0 = time.perf_counter(), time.process_time()
         action()
-        return time.perf_counter() - t0
+        return time.perf_counter() - w0, time.process_time() - c0
 
     def chart(self):
         return annual_chart.draw_chart(self.year, self.width, self.height, self.names, self.fonts)
@@ -150,37 +155,40 @@ def build_launcher(workdir):
 
 
 def run_tellvane(cmd, launcher):
-    """Wall time (s) and peak RSS (bytes, None if not measured) of one `tellvane render`."""
+    """(wall, CPU) seconds and peak RSS (bytes) of one `tellvane render`; CPU and RSS
+    are None without the launcher."""
     if launcher:
         proc = subprocess.run([launcher] + cmd, capture_output=True, text=True)
         fields = proc.stdout.split()
-        if proc.returncode != 0 or len(fields) != 3 or fields[2] != "0":
+        if proc.returncode != 0 or len(fields) != 4 or fields[3] != "0":
             raise SystemExit("tellvane render failed: %s\n%s%s" % (" ".join(cmd), proc.stdout, proc.stderr))
-        return float(fields[0]), int(fields[1]) * 1024
+        return (float(fields[0]), float(fields[1])), int(fields[2]) * 1024
     t0 = time.perf_counter()
     proc = subprocess.run(cmd, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
     elapsed = time.perf_counter() - t0
     if proc.returncode != 0:
         raise SystemExit("tellvane render failed (%d): %s\n%s" % (proc.returncode, " ".join(cmd), proc.stderr))
-    return elapsed, None
+    return (elapsed, None), None
 
 
 def google_benchmark_medians(paths):
-    """{benchmark name: median real time in ms} from Google Benchmark JSON files."""
+    """{benchmark name: (median real time, median CPU time) in ms} from Google
+    Benchmark JSON files."""
     scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}
     medians, plain = {}, {}
     for path in paths:
         with open(path, encoding="utf-8") as f:
             data = json.load(f)
         for b in data.get("benchmarks", []):
-            ms = b["real_time"] * scale[b.get("time_unit", "ns")]
+            unit = scale[b.get("time_unit", "ns")]
+            ms = (b["real_time"] * unit, b["cpu_time"] * unit)
             if b.get("run_type") == "aggregate":
                 if b.get("aggregate_name") == "median":
                     medians[b["run_name"]] = ms
             else:
                 plain.setdefault(b.get("run_name", b["name"]), []).append(ms)
     for name, runs in plain.items():
-        medians.setdefault(name, statistics.median(runs))
+        medians.setdefault(name, (statistics.median(r for r, _ in runs), statistics.median(c for _, c in runs)))
     return medians
 
 
@@ -192,6 +200,8 @@ def same_size(name, width):
 
 
 def fmt_ms(seconds_or_ms, already_ms=False):
+    if seconds_or_ms is None:
+        return "–"
     ms = seconds_or_ms if already_ms else seconds_or_ms * 1e3
     if ms < 1:
         return "%.1f µs" % (ms * 1e3)
@@ -260,7 +270,7 @@ def main(argv=None):
     print("  tellvane:    " + (" ".join(render_cmd) if render_cmd else render_note))
     print("  machine:     %d cores, %s at start" % (os.cpu_count(), load_note()))
 
-    times = {"png": [], "pdf": [], "raster": [], "render": []}
+    times = {"png": [], "pdf": [], "raster": [], "render": []}  # (wall, CPU) seconds per round
     rss = []
     steps = [("png", peer.png), ("pdf", peer.pdf), ("raster", peer.raster)]
     if render_cmd:
@@ -275,53 +285,65 @@ def main(argv=None):
                     rss.append(peak)
             if r:
                 times[key].append(result)
+    times["both"] = [(p[0] + q[0], p[1] + q[1]) for p, q in zip(times["png"], times["pdf"])]
 
-    med = {k: statistics.median(v) for k, v in times.items() if v}
-    both = statistics.median(x + y for x, y in zip(times["png"], times["pdf"]))
+    def median_of(key, i):
+        values = [t[i] for t in times[key] if t[i] is not None]
+        return statistics.median(values) if values else None
+
+    wall = {k: median_of(k, 0) for k in times if times[k]}
+    cpu = {k: median_of(k, 1) for k in times if times[k]}
     print("  load at end: " + load_note())
     print("  peer peak RSS (this process): %.1f MB"
           % (resource.getrusage(resource.RUSAGE_SELF).ru_maxrss / 1024))
     print()
-    print("| what | median | min | max |")
-    print("|---|---|---|---|")
+    print("| what | median wall | median CPU | min wall | max wall |")
+    print("|---|---|---|---|---|")
     labels = {"png": "peer: figure + savefig PNG", "pdf": "peer: figure + savefig PDF",
-              "raster": "peer: figure + Agg draw, no file", "render": "tellvane render (PNG + PDF, whole process)"}
-    for k in ("png", "pdf", "raster", "render"):
+              "both": "peer: PNG + PDF, same round", "raster": "peer: figure + Agg draw, no file",
+              "render": "tellvane render (PNG + PDF, whole process)"}
+    for k in ("png", "pdf", "both", "raster", "render"):
         if times[k]:
-            print("| %s | %s | %s | %s |" % (labels[k], fmt_ms(med[k]), fmt_ms(min(times[k])), fmt_ms(max(times[k]))))
-    print("| peer: PNG + PDF, same round | %s | | |" % fmt_ms(both))
+            walls = [t[0] for t in times[k]]
+            print("| %s | %s | %s | %s | %s |" % (labels[k], fmt_ms(wall[k]), fmt_ms(cpu[k]),
+                                                  fmt_ms(min(walls)), fmt_ms(max(walls))))
     if rss:
-        print("| tellvane render peak RSS | %.1f MB | %.1f MB | %.1f MB |"
-              % (statistics.median(rss) / 2**20, min(rss) / 2**20, max(rss) / 2**20))
+        print()
+        print("tellvane render peak RSS: median %.1f MB, max %.1f MB"
+              % (statistics.median(rss) / 2**20, max(rss) / 2**20))
+
+    def ratio(p, t):
+        return "%.1f ×" % (p / t) if p is not None and t else "–"
 
     print()
-    print("| ratio (peer / tellvane) | peer | tellvane | ratio |")
-    print("|---|---|---|---|")
-    ratios = 0
-    if "render" in med:
-        ratios += 3
-        t = med["render"]
-        print("| peer PNG / render (PNG + PDF) | %s | %s | %.1f × |" % (fmt_ms(med["png"]), fmt_ms(t), med["png"] / t))
-        print("| peer PDF / render (PNG + PDF) | %s | %s | %.1f × |" % (fmt_ms(med["pdf"]), fmt_ms(t), med["pdf"] / t))
-        print("| peer PNG + PDF / render (PNG + PDF) | %s | %s | %.1f × |" % (fmt_ms(both), fmt_ms(t), both / t))
+    print("| ratio (peer / tellvane) | peer wall | tellvane wall | ratio, wall | ratio, CPU |")
+    print("|---|---|---|---|---|")
+    rows = 0
+    if "render" in wall:
+        for key in ("png", "pdf", "both"):
+            rows += 1
+            print("| peer %s / render (PNG + PDF) | %s | %s | %s | %s |"
+                  % (labels[key].split(": ")[1].replace("figure + savefig ", "").replace(", same round", ""),
+                     fmt_ms(wall[key]), fmt_ms(wall["render"]), ratio(wall[key], wall["render"]),
+                     ratio(cpu[key], cpu["render"])))
     bench = google_benchmark_medians(a.bench_json)
-    med["both"] = both
     pairs = (("PNG", "png", a.png_bench), ("PDF", "pdf", a.pdf_bench), ("raster", "raster", a.raster_bench),
              ("PNG + PDF", "both", a.render_bench))
     for label, key, pattern in pairs:
-        for name, ms in sorted(bench.items()):
+        for name, (real_ms, cpu_ms) in sorted(bench.items()):
             if re.search(pattern, name) and same_size(name, width):
-                ratios += 1
-                print("| peer %s / %s | %s | %s | %.1f × |"
-                      % (label, name, fmt_ms(med[key]), fmt_ms(ms, True), med[key] * 1e3 / ms))
-    if not ratios:
-        print("| (no Tellvane figure to compare with: no render command, no matching C++ benchmark) | | | |")
+                rows += 1
+                print("| peer %s / %s | %s | %s | %s | %s |"
+                      % (label, name, fmt_ms(wall[key]), fmt_ms(real_ms, True),
+                         ratio(wall[key] * 1e3, real_ms), ratio(cpu[key] * 1e3, cpu_ms)))
+    if not rows:
+        print("| (no Tellvane figure to compare with: no render command, no matching C++ benchmark) | | | | |")
     if bench:
         print()
-        print("| C++ benchmark | median (real time) |")
-        print("|---|---|")
-        for name, ms in bench.items():
-            print("| %s | %s |" % (name, fmt_ms(ms, True)))
+        print("| C++ benchmark | median real time | median CPU time |")
+        print("|---|---|---|")
+        for name, (real_ms, cpu_ms) in bench.items():
+            print("| %s | %s | %s |" % (name, fmt_ms(real_ms, True), fmt_ms(cpu_ms, True)))
 
     if a.keep:
         os.makedirs(a.keep, exist_ok=True)

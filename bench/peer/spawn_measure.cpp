@@ -1,5 +1,6 @@
-// Runs one command and prints its wall time and peak resident set size:
-//     spawn_measure PROGRAM ARGS...   →   "<seconds> <peak RSS in KiB> <exit code>"
+// Runs one command and reports its wall time, CPU time and peak resident set size:
+//     spawn_measure PROGRAM ARGS...
+// prints "<wall seconds> <CPU seconds, user + system> <peak RSS in KiB> <exit code>".
 // The command's standard output is discarded; its standard error passes through.
 //
 // The harness uses this small launcher instead of spawning the command from Python
@@ -42,6 +43,8 @@ int main(int argc, char** argv) {
     clock_gettime(CLOCK_MONOTONIC, &t1);
     const double seconds = static_cast<double>(t1.tv_sec - t0.tv_sec) + static_cast<double>(t1.tv_nsec - t0.tv_nsec) * 1e-9;
     const int code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    std::printf("%.9f %ld %d\n", seconds, usage.ru_maxrss, code);
+    const auto secondsOf = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6; };
+    const double cpu = secondsOf(usage.ru_utime) + secondsOf(usage.ru_stime);
+    std::printf("%.9f %.6f %ld %d\n", seconds, cpu, usage.ru_maxrss, code);
     return 0;
 }

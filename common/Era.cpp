@@ -4,7 +4,7 @@ namespace tellvane {
 namespace {
 
 struct Era {
-    long long firstYear;  // the first year whose 1 July falls in the era
+    long long firstYear;  // the year the era began
     const char16_t* name;
 };
 

@@ -15,6 +15,13 @@ inline double finite(double x) {
     return x;
 }
 
+/// x in single precision, failing with Overflow when it does not fit.
+inline float single(double x) {
+    const float f = static_cast<float>(x);
+    if (!std::isfinite(f)) throw Error::overflow();
+    return f;
+}
+
 /// a / b, failing with Division by zero when b is 0 and Overflow when not finite.
 inline double divide(double a, double b) {
     if (b == 0.0) throw Error::divisionByZero();

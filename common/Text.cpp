@@ -106,19 +106,17 @@ bool isBlank(std::u16string_view text) { return skipBlanks(text, 0) == text.size
 std::u16string twoDecimal(double x) {
     if (!std::isfinite(x)) throw Error::overflow();
     char buf[400];
-    // Exact halves are the only case where printf's ties-to-even differs from the
-    // wanted halves-away-from-zero; they are exactly the values with x * 1000 an
-    // integer ending in 5, which fma detects without rounding error.
-    const double thousandths = std::nearbyint(x * 1000.0);
-    const bool exactHalf = std::fabs(thousandths) < 9e15 && std::fma(x, 1000.0, -thousandths) == 0.0 &&
-                           std::fmod(std::fabs(thousandths), 10.0) == 5.0;
-    if (exactHalf) {
-        const double hundredths = (thousandths + (x < 0 ? -5.0 : 5.0)) / 10.0;  // exact integer
-        std::snprintf(buf, sizeof buf, "%.0f", std::fabs(hundredths));
-        std::string digits = buf;
-        while (digits.size() < 3) digits.insert(digits.begin(), '0');
-        digits.insert(digits.size() - 2, 1, '.');
-        if (x < 0) digits.insert(digits.begin(), '-');
+    // Exact halves are the only case where to_chars' ties-to-even differs from the
+    // wanted halves away from zero. A binary value is exactly half a hundredth away
+    // from two neighbours only when it is an odd number of eighths, which x * 8
+    // shows exactly at any magnitude.
+    const double eighths = x * 8;
+    if (std::isfinite(eighths) && eighths == std::floor(eighths) && std::fmod(eighths, 2.0) != 0.0) {
+        // Three decimals are exact and end in 125, 375, 625 or 875: dropping the 5
+        // and raising the hundredths digit (a 2 or a 7) rounds away from zero.
+        const auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, 3);
+        std::string digits(buf, static_cast<std::size_t>(r.ptr - buf - 1));
+        ++digits.back();
         return ascii(digits);
     }
     // to_chars rounds the exact binary value like printf, only faster.

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "common/RealCheck.h"
 #include "platform/DrawingSurface.h"
 #include "platform/HostContainer.h"
 #include "platform/MessageBox.h"
@@ -30,8 +31,8 @@ void attempt(F&& step) noexcept {
 
 TZenzu::TZenzu(const Platform& platform) : platform_(platform) { store_.clear(); }
 
-float TZenzu::ScreenWidth() { return static_cast<float>(platform_.screen.widthTwips() * 0.05); }
-float TZenzu::ScreenHeight() { return static_cast<float>(platform_.screen.heightTwips() * 0.05); }
+float TZenzu::ScreenWidth() { return single(platform_.screen.widthTwips() * 0.05); }
+float TZenzu::ScreenHeight() { return single(platform_.screen.heightTwips() * 0.05); }
 
 bool TZenzu::NenZu() {
     const BlockRequest request = [this](std::int32_t& datano, BlockArray& Suii) {

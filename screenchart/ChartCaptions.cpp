@@ -2,6 +2,7 @@
 
 #include "common/Era.h"
 #include "common/Rounding.h"
+#include "common/RealCheck.h"
 #include "common/Text.h"
 #include "control/DataKind.h"
 #include "platform/Palette.h"
@@ -13,8 +14,8 @@ namespace {
 // 7500 twips (500 pixels at 96 DPI).
 constexpr float kWideSurfaceTwips = 7500;
 
-float f(double v) { return static_cast<float>(v); }
 float f(Int16 v) { return static_cast<float>(v.value()); }
+float f(double v) { return single(v); }
 
 void printAt(DrawingSurface& surface, float x, float y, const std::u16string& text) {
     surface.setTextPos(x, y);
@@ -39,7 +40,9 @@ void drawCaptions(ChartSource& source, const ChartGeometry& g, DrawingSurface& s
     source.raiseGetLKansokujo(wok, kansokujo, suikei, kasen);
     printAt(surface, 40, 40, u"水系名 ： " + suikei + u"　　河川名 ： " + kasen + u"　　観測所名 ： " + kansokujo);
 
-    if (source.Seireki() != 0 && surface.outerWidth() > kWideSurfaceTwips)
+    // Both conditions are evaluated, as the station line's test reads the width too.
+    const bool dated = source.Seireki() != 0;
+    if (surface.outerWidth() > kWideSurfaceTwips && dated)
         printAt(surface, f(left + g.Wp() - 125), 40, screenYearLine(source.Seireki()));
 
     const std::u16string& mode = source.Mode();

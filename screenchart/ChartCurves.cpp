@@ -1,11 +1,12 @@
 #include "screenchart/ChartCurves.h"
 
+#include "common/RealCheck.h"
 #include "common/Text.h"
 #include "platform/Palette.h"
 
 namespace tellvane {
 namespace {
-float f(double v) { return static_cast<float>(v); }
+float f(double v) { return single(v); }
 }  // namespace
 
 void drawDailyChart(const AnnualStore& store, const ChartGeometry& g, DrawingSurface& surface) {

@@ -1,12 +1,13 @@
 #include "screenchart/ChartGrid.h"
 
+#include "common/RealCheck.h"
 #include "common/Text.h"
 #include "platform/Palette.h"
 
 namespace tellvane {
 namespace {
-float f(double v) { return static_cast<float>(v); }
 float f(Int16 v) { return static_cast<float>(v.value()); }
+float f(double v) { return single(v); }
 }  // namespace
 
 void drawFrame(const ChartGeometry& g, DrawingSurface& surface) {

@@ -27,6 +27,9 @@ AxisRange axisRange(bool haveData, double yMin, double yMax) {
         if (lo >= 0 && lo < 2) lo = 0;
         if (!whole((hi - lo) / 2)) hi = std::floor((hi - lo) / 2 + 1) * 2 + lo;
     }
+    // Beyond 2^52 the half unit above the maximum is lost to rounding; the range
+    // must still not be empty.
+    if (!(hi > lo)) hi = std::nextafter(lo, INFINITY);
     return {finite(hi), finite(lo)};
 }
 

@@ -176,6 +176,13 @@ TEST(DrawGraph, SurfacesBeyondSixteenBitsFailWithOverflow) {
     EXPECT_EQ(errorOf([&] { draw(source, 400, 60); }), 0);
 }
 
+TEST(DrawGraph, CoordinatesBeyondSinglePrecisionFailWithOverflow) {
+    FakeChartSource source;
+    source.max = u"1e-38";
+    source.data.DayTable(1, 1) = u"1.00";
+    EXPECT_EQ(errorOf([&] { draw(source); }), kOverflow);
+}
+
 TEST(DrawGraph, StationAndYearLinesNeedASurfaceWiderThan7500Twips) {
     for (float twips : {7500.f, 7515.f}) {
         FakeChartSource source;

@@ -29,6 +29,12 @@ TEST(AxisRange, SnapsToTidyLimits) {
     }
 }
 
+TEST(AxisRange, HugeEqualValuesStillGetARange) {
+    const AxisRange r = axisRange(true, 5e15, 5e15);
+    EXPECT_GT(r.hi, r.lo);
+    EXPECT_EQ(r.lo, 5e15);
+}
+
 TEST(AxisRange, AYearWithoutDataGetsTheRangeOfAnAllZeroYear) {
     const AxisRange r = axisRange(false, 0, 0);
     EXPECT_EQ(r.hi, 2);

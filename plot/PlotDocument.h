@@ -29,19 +29,22 @@ public:
     /// True once the output started by OutputToFile has ended.
     virtual bool Done() = 0;
 
-    virtual void SetupValue1(const std::u16string& value) = 0;
-    virtual void SetupValue2(double value) = 0;
-    virtual void SetupValue3(double value) = 0;
-    virtual void SetupValue4(double value) = 0;
-    virtual void SetupValue5(double value) = 0;
-    virtual void SetupValue6(std::int32_t value) = 0;
-    virtual void SetupValue7(std::int32_t value) = 0;
-    virtual void SetupValue8(std::int32_t value) = 0;
-    virtual void SetupValue9(std::int32_t value) = 0;
-    virtual void SetupValue10(double value) = 0;
-    virtual void SetupValue11(std::int32_t value) = 0;
-    virtual void SetupValue12(bool value) = 0;
+    // The set-up values' meanings are the document's own; the values the page sets
+    // are given beside each.
+    virtual void SetupValue1(const std::u16string& value) = 0;  ///< set to ""
+    virtual void SetupValue2(double value) = 0;                 ///< set to 2.0
+    virtual void SetupValue3(double value) = 0;                 ///< set to 2.0
+    virtual void SetupValue4(double value) = 0;                 ///< set to 3.0
+    virtual void SetupValue5(double value) = 0;                 ///< set to 0.0
+    virtual void SetupValue6(std::int32_t value) = 0;           ///< set to 0
+    virtual void SetupValue7(std::int32_t value) = 0;           ///< set to 0
+    virtual void SetupValue8(std::int32_t value) = 0;           ///< set to 1
+    virtual void SetupValue9(std::int32_t value) = 0;           ///< set to 1
+    virtual void SetupValue10(double value) = 0;                ///< set to 1.0
+    virtual void SetupValue11(std::int32_t value) = 0;          ///< set to 3
+    virtual void SetupValue12(bool value) = 0;                  ///< set to true
 
+    /// Opens the page; called once, before any drawing.
     virtual void StartDocument() = 0;
     /// A straight line; opt1..opt3 select line details the document defines.
     virtual void DrawLine(double x1, double y1, double x2, double y2, const PlotPen& pen, OptionalValue opt1,
@@ -57,6 +60,7 @@ public:
                            OptionalValue anchor) = 0;
     /// Starts the output of the finished page to the file.
     virtual void OutputToFile(const std::u16string& path) = 0;
+    /// Ends the document after the output; reports an output that failed.
     virtual void CloseDocument() = 0;
 };
 

@@ -8,7 +8,8 @@
 namespace tellvane::plotdoc {
 
 OutputJob::OutputJob(std::function<QByteArray()> render, QString path)
-    : thread_([this, render = std::move(render), path = std::move(path)] { run(render, path); }) {}
+    : caller_(QAbstractEventDispatcher::instance()),
+      thread_([this, render = std::move(render), path = std::move(path)] { run(render, path); }) {}
 
 OutputJob::~OutputJob() { wait(); }
 
@@ -28,6 +29,7 @@ void OutputJob::run(const std::function<QByteArray()>& render, const QString& pa
         failure_ = "an unknown fault";
     }
     done_.store(true, std::memory_order_release);
+    if (caller_) caller_->wakeUp();
 }
 
 }  // namespace tellvane::plotdoc

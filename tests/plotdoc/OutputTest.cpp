@@ -1,9 +1,11 @@
 // The background output: its flags, its failures, and files that are whole or absent.
 #include <gtest/gtest.h>
 
+#include <QAbstractEventDispatcher>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -48,6 +50,24 @@ TEST(Output, ActiveFromStartUntilCloseAndDoneWhenTheFileIsWritten) {
     EXPECT_FALSE(doc.Active());
     EXPECT_TRUE(contents(path).startsWith("%PDF-")) << ".kvd is written as PDF";
     EXPECT_EQ(entries(dir.path()), QStringList{"M_g_l.kvd"}) << "no temporary file stays behind";
+}
+
+TEST(Output, TheEndOfTheOutputWakesAnEventLoopWaitingForEvents) {
+    QTemporaryDir dir;
+    auto doc = startedDocument();
+    drawSomething(*doc);
+    // Only the end of the output, or this far-off timer, can end a wait for events.
+    bool timedOut = false;
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&] { timedOut = true; });
+    guard.start(30000);
+    doc->OutputToFile(dir.filePath("page.pdf").toStdU16String());
+    QAbstractEventDispatcher* events = QAbstractEventDispatcher::instance();
+    ASSERT_NE(events, nullptr);
+    while (!doc->Done() && !timedOut) events->processEvents(QEventLoop::WaitForMoreEvents);
+    EXPECT_FALSE(timedOut);
+    doc->CloseDocument();
 }
 
 TEST(Output, AnUnwritableDirectoryFailsAtCloseAndLeavesNothing) {

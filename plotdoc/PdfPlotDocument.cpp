@@ -67,7 +67,7 @@ void PdfPlotDocument::DrawTitle(double x, double y, const std::u16string& text, 
 
 void PdfPlotDocument::OutputToFile(const std::u16string& path) {
     drawing("OutputToFile");
-    if (path.empty()) outOfOrder("OutputToFile", "the file name is empty");
+    if (path.empty()) throw Error(kOutputFailed, "OutputToFile refused: the file name is empty");
     const QString file = QString::fromStdU16String(path);
     const PageFormat format = formatOf(file);
     if (format == PageFormat::Svg && setup_.copies() != 1)

@@ -97,7 +97,7 @@ TEST(PageValues, OperationsOutOfOrderAreRefused) {
 
     auto doc = startedDocument();
     EXPECT_EQ(errorOf([&] { doc->StartDocument(); }), kOutOfOrder);
-    EXPECT_EQ(errorOf([&] { doc->OutputToFile(u""); }), kOutOfOrder);
+    EXPECT_EQ(errorOf([&] { doc->OutputToFile(u""); }), kOutputFailed);
     doc->SetupValue8(2);
     EXPECT_EQ(errorOf([&] { doc->OutputToFile(u"/tmp/page.SVG"); }), kSetupRefused);
     EXPECT_TRUE(doc->Active()) << "a refused output leaves the page open";

@@ -44,10 +44,15 @@ TEST_F(PdfPage, JapaneseTextIsSearchableInAnEmbeddedSubsetFont) {
     // pdftotext turns the ideographic spaces of the widely spaced title into plain ones.
     EXPECT_NE(text.find("日 水 位 年 図"), std::string::npos) << text;
 
+    // pdffonts: name, type, encoding, then emb, sub and uni as yes or no, object, ID.
     const std::string fonts = runCommand("pdffonts '" + pdf.toStdString() + "'").out;
-    EXPECT_NE(fonts.find("IPAGothic"), std::string::npos) << fonts;
-    EXPECT_NE(fonts.find("CID TrueType      Identity-H       yes"), std::string::npos) << "embedded:\n" << fonts;
-    EXPECT_NE(fonts.find("yes      "), std::string::npos) << "with a Unicode map:\n" << fonts;
+    const QStringList line = QString::fromStdString(fonts).split('\n').filter("IPAGothic");
+    ASSERT_EQ(line.size(), 1) << fonts;
+    const QStringList columns = line[0].split(' ', Qt::SkipEmptyParts);
+    ASSERT_GE(columns.size(), 8) << fonts;
+    EXPECT_EQ(columns.mid(1, 3).join(' '), "CID TrueType Identity-H") << fonts;
+    EXPECT_EQ(columns[columns.size() - 5], "yes") << "embedded:\n" << fonts;
+    EXPECT_EQ(columns[columns.size() - 3], "yes") << "with a Unicode map:\n" << fonts;
     // The whole face is several megabytes; only the glyphs in use are embedded.
     EXPECT_LT(QFile(pdf).size(), 100 * 1024);
 }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <limits>
 #include <numeric>
-#include <unordered_map>
 
 namespace tellvane {
 namespace {
@@ -21,13 +20,60 @@ long distance(std::uint32_t a, std::uint32_t b) {
     return d;
 }
 
-// Calls f(colour) for each pixel, row by row; neighbours mostly share a colour, so the
-// callers remember the last one.
+// Colours to numbers in order of arrival, by open addressing: a chart has a few
+// hundred colours, so the table stays small enough for the first-level cache,
+// where a general hash map costs more than the whole PNG encoding.
+class ColourNumbers {
+public:
+    ColourNumbers() { rehash(10); }
+
+    /// The colour's number; a colour not seen before gets the next one.
+    std::uint32_t operator()(std::uint32_t colour) {
+        std::uint32_t i = slot(colour);
+        for (; keys_[i] != kEmpty; i = (i + 1) & mask_)
+            if (keys_[i] == colour) return numbers_[i];
+        keys_[i] = colour;
+        numbers_[i] = size_++;
+        if (2 * size_ > keys_.size()) rehash(bits_ + 1);
+        return size_ - 1;
+    }
+    std::uint32_t size() const { return size_; }
+
+private:
+    static constexpr std::uint32_t kEmpty = ~0u;  // no 24-bit colour
+    std::uint32_t slot(std::uint32_t colour) const { return (colour * 0x9E3779B1u) >> (32 - bits_); }
+    void rehash(int bits) {
+        std::vector<std::uint32_t> keys = std::move(keys_), numbers = std::move(numbers_);
+        bits_ = bits;
+        mask_ = (1u << bits) - 1;
+        keys_.assign(std::size_t{1} << bits, kEmpty);
+        numbers_.assign(keys_.size(), 0);
+        for (std::size_t k = 0; k < keys.size(); ++k) {
+            if (keys[k] == kEmpty) continue;
+            std::uint32_t i = slot(keys[k]);
+            while (keys_[i] != kEmpty) i = (i + 1) & mask_;
+            keys_[i] = keys[k];
+            numbers_[i] = numbers[k];
+        }
+    }
+
+    std::vector<std::uint32_t> keys_, numbers_;
+    std::uint32_t mask_ = 0, size_ = 0;
+    int bits_ = 0;
+};
+
+// Calls f(colour, run length) for each run of equal pixels, row by row.
 template <typename F>
-void eachPixel(const QImage& image, F&& f) {
+void eachRun(const QImage& image, F&& f) {
     for (int y = 0; y < image.height(); ++y) {
         const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) f(row[x] & kRgbMask);
+        for (int x = 0, w = image.width(); x < w;) {
+            const std::uint32_t c = row[x] & kRgbMask;
+            int end = x + 1;
+            while (end < w && (row[end] & kRgbMask) == c) ++end;
+            f(c, end - x);
+            x = end;
+        }
     }
 }
 
@@ -39,22 +85,23 @@ IndexedImage indexColours(const QImage& source) {
     out.width = image.width();
     out.height = image.height();
 
-    // First pass: the distinct colours in order of appearance, with their counts.
-    std::unordered_map<std::uint32_t, std::uint32_t> slot;
+    // First pass: every pixel by the number of its colour in order of appearance,
+    // and the colours with their counts.
+    ColourNumbers number;
     std::vector<std::uint32_t> colours;
     std::vector<std::size_t> counts;
-    std::uint32_t last = ~0u, lastSlot = 0;
-    eachPixel(image, [&](std::uint32_t c) {
-        if (c != last) {
-            const auto [it, added] = slot.try_emplace(c, static_cast<std::uint32_t>(colours.size()));
-            if (added) {
-                colours.push_back(c);
-                counts.push_back(0);
-            }
-            last = c;
-            lastSlot = it->second;
+    std::vector<std::uint16_t> numbered(static_cast<std::size_t>(out.width) * static_cast<std::size_t>(out.height));
+    std::uint16_t* next = numbered.data();
+    bool tooMany = false;
+    eachRun(image, [&](std::uint32_t c, int n) {
+        const std::uint32_t k = number(c);
+        if (k == colours.size()) {
+            colours.push_back(c);
+            counts.push_back(0);
         }
-        ++counts[lastSlot];
+        counts[k] += static_cast<std::size_t>(n);
+        tooMany |= k > 0xFFFF;
+        next = std::fill_n(next, n, static_cast<std::uint16_t>(k));
     });
 
     // The palette: every colour, or the most frequent ones and the nearest of them
@@ -85,18 +132,15 @@ IndexedImage indexColours(const QImage& source) {
         }
     }
 
-    // Second pass: each pixel by its palette index.
-    out.pixels.resize(static_cast<std::size_t>(out.width) * static_cast<std::size_t>(out.height));
-    std::uint8_t* dst = out.pixels.data();
-    last = ~0u;
-    std::uint8_t lastIndex = 0;
-    eachPixel(image, [&](std::uint32_t c) {
-        if (c != last) {
-            last = c;
-            lastIndex = index[slot.find(c)->second];
-        }
-        *dst++ = lastIndex;
-    });
+    // Second pass: each pixel by its palette index. Beyond 65536 colours (no chart
+    // has that many) the numbers did not fit and the colours are looked up again.
+    out.pixels.resize(numbered.size());
+    if (!tooMany) {
+        std::transform(numbered.begin(), numbered.end(), out.pixels.begin(), [&](std::uint16_t k) { return index[k]; });
+    } else {
+        std::uint8_t* dst = out.pixels.data();
+        eachRun(image, [&](std::uint32_t c, int n) { dst = std::fill_n(dst, n, index[number(c)]); });
+    }
     return out;
 }
 

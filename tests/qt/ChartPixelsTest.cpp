@@ -25,6 +25,7 @@ struct Size {
     int width, height;
     int Yb, Wp, Hp, Pq, Pm;
 };
+void PrintTo(const Size& s, std::ostream* os) { *os << s.width << "x" << s.height; }
 const Size kSizes[] = {{400, 300, 280, 360, 220, 55, 30}, {1024, 768, 748, 984, 688, 172, 82}};
 
 // 2 on 1 to 5 January, 50 on 10 to 20 July, 10 on every other day.

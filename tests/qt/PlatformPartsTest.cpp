@@ -1,16 +1,12 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <optional>
 
 #include "common/Text.h"
 #include "qt/LoadedLibraryLocation.h"
@@ -18,6 +14,7 @@
 #include "qt/QtEventPump.h"
 #include "qt/QtScreen.h"
 #include "qt/QtSettingsStore.h"
+#include "tests/qt/TemporaryConfigHome.h"
 #include "tests/support/ErrorOf.h"
 
 namespace tellvane {
@@ -65,32 +62,14 @@ TEST(QtScreen, LeavesTheHostsOwnOverrideCursorAlone) {
     QGuiApplication::restoreOverrideCursor();
 }
 
-// Points XDG_CONFIG_HOME at a temporary directory for the test's life.
 class SettingsFile : public testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(home.isValid());
-        if (const char* old = std::getenv("XDG_CONFIG_HOME")) saved = old;
-        ASSERT_EQ(setenv("XDG_CONFIG_HOME", home.path().toLocal8Bit().constData(), 1), 0);
-    }
-    void TearDown() override {
-        if (saved)
-            setenv("XDG_CONFIG_HOME", saved->c_str(), 1);
-        else
-            unsetenv("XDG_CONFIG_HOME");
-    }
-    void write(const QByteArray& text) {
-        ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral("Tellvane")));
-        QFile f(home.filePath(QStringLiteral("Tellvane/BRACKENLY.ini")));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text);
-    }
+    void write(const QByteArray& text) { ASSERT_TRUE(home.write(QStringLiteral("BRACKENLY"), text)); }
     std::u16string pen(const char* key, const std::u16string& fallback = u"") {
         return store.read(u"BRACKENLY", u"SETTING", fromUtf8(key), fallback);
     }
 
-    QTemporaryDir home;
-    std::optional<std::string> saved;
+    test::TemporaryConfigHome home;
     QtSettingsStore store;
 };
 

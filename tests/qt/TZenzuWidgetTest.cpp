@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -12,7 +13,9 @@
 #include "qt/QtMessageBox.h"
 #include "qt/StderrMessageBox.h"
 #include "qt/TZenzuWidget.h"
+#include "recording/RecordingPlotDocument.h"
 #include "tests/qt/Pixels.h"
+#include "tests/qt/TemporaryConfigHome.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/YearHost.h"
 
@@ -38,6 +41,19 @@ TEST(TZenzuWidget, Picture1CoversTheClientAreaThroughEveryResize) {
         EXPECT_EQ(w.picture().scaleWidth(), static_cast<float>(size.width()));
         EXPECT_EQ(w.picture().scaleHeight(), static_cast<float>(size.height()));
     }
+}
+
+TEST(TZenzuWidget, Picture1PaintsThePictureWhenExposed) {
+    test::YearHost host = test::YearHost::daily(2001, [](int m, int) { return std::u16string(m % 2 ? u"3" : u"5"); });
+    TZenzuWidget w;
+    w.setEvents(&host);
+    w.show();
+    w.resize(500, 400);
+    ASSERT_TRUE(w.control().NenZu());
+    const QImage shown = picture1(w)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, w.picture().image());
+    const QImage part = picture1(w)->grab(QRect(100, 50, 200, 120)).toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(part, w.picture().image().copy(100, 50, 200, 120));
 }
 
 TEST(TZenzuWidget, ResizingToZeroRaisesNoError) {
@@ -139,6 +155,41 @@ TEST(TZenzuWidget, WithoutAHandlerNenZuShowsTheMessageOnce) {
     const std::string err = testing::internal::GetCapturedStderr();
     EXPECT_EQ(err.find("確認"), err.rfind("確認"));
     EXPECT_NE(err.find("確認"), std::string::npos);
+}
+
+bool hasLine(const std::vector<std::string>& lines, const std::string& op, const std::string& part) {
+    for (const auto& l : lines)
+        if (l.find("\"op\":\"" + op + "\"") != std::string::npos && l.find(part) != std::string::npos) return true;
+    return false;
+}
+
+TEST(TZenzuWidget, ThePlottedPageTakesItsPensFromTheSettingsFile) {
+    test::TemporaryConfigHome home;
+    ASSERT_TRUE(home.write(QStringLiteral("BRACKENLY"),
+                           "[SETTING]\nHougan1Pen=1\nHougan2Pen=7\nMojietcPen=0\nSen2Pen=3\nSen1Pen=4\nTytlePen=8\n"));
+    RecordingPlotDocumentFactory documents;
+    documents.polls().busyFor = 3;
+    TZenzuWidget::Parts parts;
+    parts.plotDocuments = &documents;
+    TZenzuWidget w(parts);
+    test::YearHost host = test::YearHost::daily(2001, [](int, int d) { return std::u16string(d % 2 ? u"3" : u"5"); });
+    w.setEvents(&host);
+    w.libraryLocation().setDirectory(u"/srv/charts");
+    ASSERT_TRUE(w.control().NenZu());
+    w.control().NenzuSakuzu();
+    const auto& lines = documents.lines();
+    EXPECT_TRUE(hasLine(lines, "DrawTitle", "\"pen\":8"));
+    EXPECT_TRUE(hasLine(lines, "DrawLine", "\"pen\":\"3\""));  // the staircase's pen, handed on as text
+    EXPECT_TRUE(hasLine(lines, "DrawLine", "\"pen\":7"));
+    EXPECT_TRUE(hasLine(lines, "OutputToFile", "/srv/charts/M_g_l.kvd"));
+    EXPECT_TRUE(hasLine(lines, "CloseDocument", ""));
+    EXPECT_EQ(documents.alive(), 0);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);  // the busy pointer is gone again
+}
+
+TEST(TZenzuWidget, WithoutAPlotDocumentFactoryThePlottedPageFailsClearly) {
+    TZenzuWidget w;
+    EXPECT_EQ(errorOf([&] { w.control().NenzuSakuzu(); }), kCannotCreateComponent);
 }
 
 TEST(QtMessageBox, IsAModalCriticalBoxWithOneOkButton) {

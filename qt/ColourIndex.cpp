@@ -80,19 +80,24 @@ void eachRun(const QImage& image, F&& f) {
 }  // namespace
 
 IndexedImage indexColours(const QImage& source) {
-    const QImage image = source.format() == QImage::Format_RGB32 ? source : source.convertToFormat(QImage::Format_RGB32);
+    // Not a copy of the source: a copy of an image being painted on is a deep one.
+    QImage converted;
+    if (source.format() != QImage::Format_RGB32) converted = source.convertToFormat(QImage::Format_RGB32);
+    const QImage& image = converted.isNull() ? source : converted;
     IndexedImage out;
     out.width = image.width();
     out.height = image.height();
 
-    // First pass: every pixel by the number of its colour in order of appearance,
-    // and the colours with their counts.
+    // First pass: the runs of equal pixels by the number of their colour in order
+    // of appearance, and the colours with their counts.
+    struct Run {
+        std::uint32_t number, length;
+    };
     ColourNumbers number;
     std::vector<std::uint32_t> colours;
     std::vector<std::size_t> counts;
-    std::vector<std::uint16_t> numbered(static_cast<std::size_t>(out.width) * static_cast<std::size_t>(out.height));
-    std::uint16_t* next = numbered.data();
-    bool tooMany = false;
+    std::vector<Run> runs;
+    runs.reserve(static_cast<std::size_t>(out.height) * 64);
     eachRun(image, [&](std::uint32_t c, int n) {
         const std::uint32_t k = number(c);
         if (k == colours.size()) {
@@ -100,8 +105,7 @@ IndexedImage indexColours(const QImage& source) {
             counts.push_back(0);
         }
         counts[k] += static_cast<std::size_t>(n);
-        tooMany |= k > 0xFFFF;
-        next = std::fill_n(next, n, static_cast<std::uint16_t>(k));
+        runs.push_back({k, static_cast<std::uint32_t>(n)});
     });
 
     // The palette: every colour, or the most frequent ones and the nearest of them
@@ -132,15 +136,11 @@ IndexedImage indexColours(const QImage& source) {
         }
     }
 
-    // Second pass: each pixel by its palette index. Beyond 65536 colours (no chart
-    // has that many) the numbers did not fit and the colours are looked up again.
-    out.pixels.resize(numbered.size());
-    if (!tooMany) {
-        std::transform(numbered.begin(), numbered.end(), out.pixels.begin(), [&](std::uint16_t k) { return index[k]; });
-    } else {
-        std::uint8_t* dst = out.pixels.data();
-        eachRun(image, [&](std::uint32_t c, int n) { dst = std::fill_n(dst, n, index[number(c)]); });
-    }
+    // Second pass: the runs by palette index.
+    out.pixels.resize(static_cast<std::size_t>(out.width) * static_cast<std::size_t>(out.height));
+    std::uint8_t* dst = out.pixels.data();
+    const std::uint8_t* const paletteIndex = index.data();
+    for (const Run& r : runs) dst = std::fill_n(dst, r.length, paletteIndex[r.number]);
     return out;
 }
 

@@ -117,7 +117,7 @@ void RasterSurface::changed() {
     if (drawn_) drawn_();
 }
 
-// Through the painter, not QImage::fill: a fill could detach the image from it.
+// Through the painter that holds the image, rather than behind its back.
 void RasterSurface::clear() {
     textPos_ = {0, 0};
     if (!painter_.isActive()) return;

@@ -27,8 +27,8 @@ public:
     RasterSurface(const RasterSurface&) = delete;
     RasterSurface& operator=(const RasterSurface&) = delete;
 
-    /// The picture as drawn so far (null without area); a copy taken from it shares
-    /// pixels with later drawing.
+    /// The picture as drawn so far (null without area). It is always being painted
+    /// on, so a copy of it is a deep one: take references where speed matters.
     const QImage& image() const { return image_; }
     /// Position in the container and size, in pixels.
     QRect placement() const { return {position_, size_}; }

@@ -145,18 +145,6 @@ TEST(TZenzuWidget, AFailedBlocksMessageGoesToTheGivenMessageBox) {
     EXPECT_NE(err.find("確認\n水位データ読込みエラーです。\n何かキーを押してください。\n"), std::string::npos) << err;
 }
 
-TEST(TZenzuWidget, WithoutAHandlerNenZuShowsTheMessageOnce) {
-    StderrMessageBox box;
-    TZenzuWidget::Parts parts;
-    parts.messageBox = &box;
-    TZenzuWidget w(parts);
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(w.control().NenZu());
-    const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(err.find("確認"), err.rfind("確認"));
-    EXPECT_NE(err.find("確認"), std::string::npos);
-}
-
 bool hasLine(const std::vector<std::string>& lines, const std::string& op, const std::string& part) {
     for (const auto& l : lines)
         if (l.find("\"op\":\"" + op + "\"") != std::string::npos && l.find(part) != std::string::npos) return true;

@@ -38,9 +38,12 @@ SelectedYear selectYear(const StationRecords& records, const YearRequest& reques
     if (request.year) {
         selected.year = *request.year;
     } else {
+        // A station without readings is shown, as not loaded, in the data's only year.
         std::set<int> years;
         for (const Series* s : series) years.merge(s->years());
-        if (years.empty()) throw SelectionError("the data holds no readings of station " + toUtf8(selected.station));
+        if (years.empty())
+            for (const Series& s : records.all()) years.merge(s.years());
+        if (years.empty()) throw SelectionError("the data holds no readings");
         if (years.size() > 1)
             throw SelectionError("station " + toUtf8(selected.station) + " has readings in " + listed(years) +
                                  "; choose one with --year");

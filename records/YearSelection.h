@@ -38,8 +38,9 @@ public:
 };
 
 /// The station-year of the request. A station left out must be the only one of the
-/// records; a year left out the only one of the station; where the station has
-/// series of both kinds in the year, the request's kind chooses.
+/// records; a year left out the only one of the station (of the records, for a
+/// station without readings); where the station has series of both kinds in the
+/// year, the request's kind chooses.
 SelectedYear selectYear(const StationRecords& records, const YearRequest& request);
 
 /// The names for GetLKansokujo: the catalogue's entry, else the file's header, else

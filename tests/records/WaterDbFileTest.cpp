@@ -1,0 +1,187 @@
+#include "records/WaterDbFile.h"
+
+#include <gtest/gtest.h>
+
+#include "records/DataFiles.h"
+#include "tests/records/TestFiles.h"
+
+namespace tellvane {
+namespace {
+
+using test::samplesDir;
+using test::toShiftJis;
+
+const auto kMoshiri = samplesDir() / "moshiri_301011281104010";
+
+const Series& onlySeries(const StationRecords& records) {
+    EXPECT_EQ(records.all().size(), 1u);
+    return records.all().front();
+}
+
+StationRecords readSample(const std::string& name) {
+    StationRecords records;
+    const auto path = kMoshiri / name;
+    readWaterDbFile(readWholeFile(path), path.string(), records);
+    return records;
+}
+
+TEST(WaterDbFile, ReadsTheHourlyStageDownload) {
+    const auto records = readSample("hourly/jikoku_suii_2023-01.dat");
+    const Series& s = onlySeries(records);
+    EXPECT_EQ(s.station, u"301011281104010");
+    EXPECT_EQ(s.kind, SeriesKind::Level);
+    EXPECT_EQ(s.names, (StationNames{u"茂志利", u"天塩川", u"天塩川"}));
+    ASSERT_EQ(s.days.size(), 31u);
+    EXPECT_EQ(s.days.at({2023, 1, 1})[0], u"321.52");
+    EXPECT_EQ(s.days.at({2023, 1, 1})[23], u"321.51");
+    EXPECT_EQ(s.days.at({2023, 1, 31})[0], u"321.54");
+}
+
+TEST(WaterDbFile, DeliversTheMissingHoursOfTheDischargeDownloadEmpty) {
+    const auto records = readSample("hourly/jikoku_ryuryo_2023-01.dat");
+    const Series& s = onlySeries(records);
+    EXPECT_EQ(s.kind, SeriesKind::Discharge);
+    const HourCells& third = s.days.at({2023, 1, 3});
+    EXPECT_EQ(third[11], u"3.77");
+    EXPECT_EQ(third[0], u"");
+    int empty = 0;
+    for (const auto& [date, hours] : s.days)
+        for (const auto& cell : hours) empty += cell.empty();
+    EXPECT_EQ(empty, 552);  // every -9999.00,$ of the file
+}
+
+TEST(WaterDbFile, GivesEachDayOfTheDailyDownloadItsValueInEveryHour) {
+    const auto records = readSample("daily/nichi_ryuryo_2023.dat");
+    const Series& s = onlySeries(records);
+    EXPECT_EQ(s.kind, SeriesKind::Discharge);
+    ASSERT_EQ(s.days.size(), 365u);
+    HourCells first;
+    first.fill(u"4.47");
+    EXPECT_EQ(s.days.at({2023, 1, 1}), first);
+    EXPECT_EQ(s.days.at({2023, 2, 28})[23], u"2.56");
+    EXPECT_EQ(s.days.at({2023, 12, 31})[11], u"3.61");
+}
+
+// A download as the database writes it, from UTF-8 lines.
+std::string download(const std::string& title, const std::vector<std::string>& rows,
+                     const std::string& numberLine = "観測所記号,301011281104010") {
+    std::string text = title + "\r\n水系名,天塩川\r\n河川名,天塩川\r\n観測所名,茂志利\r\n" + numberLine +
+                       "\r\n#\r\n#日付,1時データ\r\n#  フラグの意味： *:暫定値, $:欠測\r\n#\r\n,1時,,2時\r\n";
+    for (const auto& row : rows) text += row + "\r\n";
+    return toShiftJis(text);
+}
+
+const std::string kHourlyLevel = "時刻水位月表検索結果";
+const std::string kDailyLevel = "日水位年表検索結果";
+
+// An hourly row whose hours hold 1.00 but for hour 1, which holds the pair given.
+std::string hourlyRow(const std::string& date, const std::string& value = "    1.00", const std::string& flag = " ") {
+    std::string row = date + "," + value + "," + flag;
+    for (int h = 2; h <= 24; ++h) row += ",    1.00, ";
+    return row;
+}
+
+// A daily row of the month with every day 2.00 and as many pairs as given.
+std::string dailyRow(const std::string& month, int pairs) {
+    std::string row = month + ",";
+    for (int d = 1; d <= pairs; ++d) row += "    2.00, " + std::string(d < pairs ? "," : "");
+    return row;
+}
+
+StationRecords read(const std::string& bytes) {
+    StationRecords records;
+    readWaterDbFile(bytes, "w.dat", records);
+    return records;
+}
+
+struct Pair {
+    const char* name;
+    std::string value, flag;
+    std::u16string cell;
+    friend void PrintTo(const Pair& c, std::ostream* os) { *os << c.name; }
+};
+
+class WaterDbFileFlags : public testing::TestWithParam<Pair> {};
+
+TEST_P(WaterDbFileFlags, DecideWhatReachesTheControl) {
+    const auto records = read(download(kHourlyLevel, {hourlyRow("2023/01/01", GetParam().value, GetParam().flag)}));
+    EXPECT_EQ(onlySeries(records).days.at({2023, 1, 1})[0], GetParam().cell);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pairs, WaterDbFileFlags,
+    testing::Values(Pair{"Normal", "  321.52", " ", u"321.52"}, Pair{"NoFlagAtAll", "    1.50", "", u"1.50"},
+                    Pair{"Negative", "   -0.25", " ", u"-0.25"}, Pair{"Provisional", "    1.50", "*", u"1.50"},
+                    Pair{"Missing", "    1.50", "$", u""}, Pair{"Closed", "    1.50", "#", u""},
+                    Pair{"Unregistered", "    1.50", "-", u""}, Pair{"MissingMarker", "-9999.00", "$", u""},
+                    Pair{"MissingMarkerWithoutFlag", "-9999.00", " ", u""},
+                    Pair{"MissingFlagWithoutValue", "        ", "$", u""}),
+    [](const testing::TestParamInfo<Pair>& info) { return info.param.name; });
+
+TEST(WaterDbFile, ReadsSeveralYearsOfADailyDownloadAndAnAnnouncedMonthlyMean) {
+    const auto records = read(download(kDailyLevel, {"2023年", dailyRow("1月", 31), dailyRow("2月", 28 + 1), "2024年",
+                                                     dailyRow("2月", 29)}));
+    const Series& s = onlySeries(records);
+    EXPECT_EQ(s.days.size(), 31u + 28u + 29u);
+    EXPECT_EQ(s.days.at({2024, 2, 29})[23], u"2.00");
+    EXPECT_EQ(s.years(), (std::set<int>{2023, 2024}));
+}
+
+struct Bad {
+    const char* name;
+    std::string bytes;
+    long line;
+    const char* says;
+    friend void PrintTo(const Bad& c, std::ostream* os) { *os << c.name; }
+};
+
+class WaterDbFileRejects : public testing::TestWithParam<Bad> {};
+
+TEST_P(WaterDbFileRejects, NamingFileAndLine) {
+    try {
+        read(GetParam().bytes);
+        FAIL() << "no error";
+    } catch (const InputError& e) {
+        EXPECT_EQ(e.file(), "w.dat");
+        EXPECT_EQ(e.line(), GetParam().line) << e.what();
+        EXPECT_NE(e.message().find(GetParam().says), std::string::npos) << e.what();
+    }
+}
+
+std::string withLine(std::string bytes, int line, const std::string& replacement) {
+    std::size_t from = 0;
+    for (int i = 1; i < line; ++i) from = bytes.find("\r\n", from) + 2;
+    return bytes.replace(from, bytes.find("\r\n", from) - from, replacement);
+}
+
+const std::string kGood = download(kHourlyLevel, {hourlyRow("2023/01/01")});
+
+INSTANTIATE_TEST_SUITE_P(
+    BadInput, WaterDbFileRejects,
+    testing::Values(
+        Bad{"TooFewLines", toShiftJis("時刻水位月表検索結果\r\n水系名,天塩川\r\n"), 0, "header has 2 lines"},
+        Bad{"RainfallTable", download("時刻雨量月表検索結果", {}), 1, "not a table"},
+        Bad{"Utf8File", "\xEF\xBB\xBF" + std::string("時刻水位月表検索結果\r\n"), 1, "Shift_JIS"},
+        Bad{"NoStationNumber", download(kHourlyLevel, {}, "観測所コード,1"), 5, "観測所記号"},
+        Bad{"EmptyStationNumber", download(kHourlyLevel, {}, "観測所記号, "), 0, "empty"},
+        Bad{"FlagLegendOutOfPlace", withLine(kGood, 8, toShiftJis("フラグ")), 8, "#"},
+        Bad{"NoColumnCaptions", withLine(kGood, 10, toShiftJis("1時")), 10, "captions"},
+        Bad{"UnknownFlag", download(kHourlyLevel, {hourlyRow("2023/01/01", "    1.00", "!")}), 11, "unknown flag '!'"},
+        Bad{"ValueNoNumber", download(kHourlyLevel, {hourlyRow("2023/01/01", "     abc")}), 11, "not a number"},
+        Bad{"ValueEmpty", download(kHourlyLevel, {hourlyRow("2023/01/01", "        ")}), 11, "not a number"},
+        Bad{"ValueLoneMinus", download(kHourlyLevel, {hourlyRow("2023/01/01", "       -")}), 11, "not a number"},
+        Bad{"ValueWithExponent", download(kHourlyLevel, {hourlyRow("2023/01/01", "    1e10")}), 11, "not a number"},
+        Bad{"BadDate", download(kHourlyLevel, {hourlyRow("2023/02/29")}), 11, "2023/02/29"},
+        Bad{"DashedDate", download(kHourlyLevel, {hourlyRow("2023-01-01")}), 11, "YYYY/MM/DD"},
+        Bad{"HourlyRowShort", download(kHourlyLevel, {hourlyRow("2023/01/01").substr(0, 60)}), 11, "expected 49"},
+        Bad{"DayTwice", download(kHourlyLevel, {hourlyRow("2023/01/02"), hourlyRow("2023/01/02")}), 12, "twice"},
+        Bad{"NotShiftJis", withLine(kGood, 11, hourlyRow("2023/01/01", "    1.0\x81", " ")), 11, "Shift_JIS"},
+        Bad{"MonthBeforeYear", download(kDailyLevel, {dailyRow("1月", 31)}), 11, "before any year"},
+        Bad{"MonthThirteen", download(kDailyLevel, {"2023年", dailyRow("13月", 31)}), 12, "1月 to 12月"},
+        Bad{"FebruaryTooLong", download(kDailyLevel, {"2023年", dailyRow("2月", 30)}), 12, "expected 57"},
+        Bad{"YearNotWritten", download(kDailyLevel, {"20x3年"}), 11, "YYYY年"},
+        Bad{"MonthTwice", download(kDailyLevel, {"2023年", dailyRow("1月", 31), dailyRow("1月", 31)}), 13, "twice"}),
+    [](const testing::TestParamInfo<Bad>& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace tellvane

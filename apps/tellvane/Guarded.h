@@ -1,0 +1,32 @@
+#pragma once
+// How a command's failures become exit codes: bad input and open choices are the
+// user's to mend (1), a run-time error of the control is reported with its number
+// and description (3).
+
+#include <ostream>
+
+#include "apps/tellvane/ExitCode.h"
+#include "common/Error.h"
+#include "records/InputError.h"
+#include "records/YearSelection.h"
+
+namespace tellvane::cli {
+
+/// Runs the command's body and turns its exceptions into messages on err and exit codes.
+template <typename Body>
+int guarded(std::ostream& err, Body&& body) {
+    try {
+        return body();
+    } catch (const InputError& e) {
+        err << "tellvane: " << e.what() << '\n';
+        return kBadInput;
+    } catch (const SelectionError& e) {
+        err << "tellvane: " << e.what() << '\n';
+        return kBadInput;
+    } catch (const Error& e) {
+        err << "tellvane: run-time error " << e.number() << ": " << e.description() << '\n';
+        return kRunTimeError;
+    }
+}
+
+}  // namespace tellvane::cli

@@ -1,0 +1,41 @@
+#pragma once
+// The options that choose the station-year a command works on, shared by every
+// command that shows one.
+
+#include <CLI/CLI.hpp>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "records/YearSelection.h"
+
+namespace tellvane::cli {
+
+struct YearOptions {
+    std::vector<std::string> data;      ///< files and folders
+    std::optional<std::string> stations;  ///< the station catalogue
+    std::optional<std::string> station;
+    std::optional<int> year;
+    std::optional<std::string> mode;  ///< the control's Mode as it stands
+    std::optional<std::string> kind;  ///< level or discharge
+
+    /// What the options ask of the records.
+    YearRequest request() const;
+    /// The Mode text the options set, if they set one.
+    std::optional<std::u16string> requestedMode() const;
+};
+
+/// Adds --data, --stations, --station, --year, --mode and --kind to the command.
+void addYearOptions(CLI::App& command, YearOptions& options);
+
+/// The chart's size in pixels, from --size WxH.
+struct ChartSize {
+    int width = 1024;
+    int height = 768;
+};
+
+/// Adds --size WxH to the command.
+void addSizeOption(CLI::App& command, ChartSize& size);
+
+}  // namespace tellvane::cli

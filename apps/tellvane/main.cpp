@@ -1,0 +1,5 @@
+#include <iostream>
+
+#include "apps/tellvane/TellvaneCli.h"
+
+int main(int argc, char** argv) { return tellvane::cli::runTellvane(argc, argv, std::cout, std::cerr); }

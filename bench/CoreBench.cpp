@@ -46,8 +46,13 @@ struct PrefilledHost : TZenzuEvents {
             blocks.push_back(std::move(b));
         }
     }
+    // Only the cells a host fills: the day count and the readings.
     void GetBlockData(std::int32_t& datano, BlockArray& Suii, bool& ret) override {
-        Suii = *blocks[static_cast<std::size_t>(datano - 1)];
+        const BlockArray& b = *blocks[static_cast<std::size_t>(datano - 1)];
+        Suii(0, 0) = b(0, 0);
+        const int days = blockSpan(2023, datano).days;
+        for (int r = 1; r <= days; ++r)
+            for (int h = 1; h <= 24; ++h) Suii(h, r) = b(h, r);
         ret = true;
     }
 };

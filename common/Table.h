@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <span>
 
 #include "common/Error.h"
 
@@ -22,6 +23,12 @@ public:
     const T& operator()(long long i) const { return cells_[slot(i)]; }
     /// Every element set to v.
     void fill(const T& v) { cells_.fill(v); }
+    /// Elements first..last as a contiguous range; empty when last < first.
+    std::span<T> range(long long first, long long last) {
+        if (last < first) return {};
+        const std::size_t a = slot(first), b = slot(last);  // both ends checked
+        return std::span<T>(cells_.data() + a, b - a + 1);
+    }
 
 private:
     static std::size_t slot(long long i) {

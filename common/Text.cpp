@@ -23,7 +23,7 @@ struct Scan {
     std::size_t end;
     bool negative = false;
     bool simple = true;  // at most 15 digits and no exponent
-    std::uint64_t mantissa = 0;
+    std::int64_t mantissa = 0;  // signed: converts to double in one instruction
     int fractionDigits = 0;
 };
 
@@ -35,7 +35,7 @@ Scan scanNumber(std::u16string_view text, std::size_t pos) {
     int digits = 0;
     const auto digit = [&](char16_t c) {
         if (++digits > 15) scan.simple = false;
-        else scan.mantissa = scan.mantissa * 10 + static_cast<std::uint64_t>(c - u'0');
+        else scan.mantissa = scan.mantissa * 10 + (c - u'0');
     };
     if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) scan.negative = text[i++] == u'-';
     while (i < text.size() && isDigit(text[i])) digit(text[i++]);

@@ -10,8 +10,7 @@ namespace tellvane {
 /// Working list of the year's daily values: entries 1..count, then the end marker.
 using SortBuffer = Table<double, 0, 367>;
 
-/// Sorts entries 1..count in descending order by insertion; equal values keep
-/// their order.
+/// Sorts entries 1..count in descending order; equal values keep their order.
 void sortDescending(SortBuffer& values, Int32 count);
 
 /// From the sorted values: the 95th, 185th, 275th and 355th largest into Stats

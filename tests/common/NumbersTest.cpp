@@ -47,6 +47,12 @@ TEST(Table, IndexesFromItsBoundsAndRefusesOthers) {
     EXPECT_EQ(errorOf([&] { t(8); }), kSubscriptOutOfRange);
     EXPECT_EQ(errorOf([&] { t(-1); }), kSubscriptOutOfRange);
 
+    t(1) = 1, t(2) = 2;
+    EXPECT_EQ(t.range(1, 2).size(), 2u);
+    EXPECT_EQ(t.range(1, 2)[1], 2);
+    EXPECT_TRUE(t.range(1, 0).empty());
+    EXPECT_EQ(errorOf([&] { t.range(1, 8); }), kSubscriptOutOfRange);
+
     Table2<int, 0, 29, 0, 11> block;
     block(1, 1) = 5;  // element 1 + 30 * 1
     EXPECT_EQ(block.element(31), 5);

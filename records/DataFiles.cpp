@@ -1,10 +1,10 @@
 #include "records/DataFiles.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <cctype>
 #include <sstream>
 
 #include "records/HourlyCsv.h"

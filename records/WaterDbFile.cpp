@@ -74,10 +74,7 @@ std::u16string readingOf(std::u16string_view value, std::u16string_view flag, co
 class RowReader {
 public:
     RowReader(const std::string& file, const WaterDbHeader& header, StationRecords& records)
-        : header_(header),
-          records_(records),
-          series_(records.series(header.station, header.kind)),
-          place_{file, 0} {
+        : header_(header), records_(records), series_(records.series(header.station, header.kind)), place_{file, 0} {
         records.setNames(series_, header.names, place_);
     }
 

@@ -38,9 +38,10 @@ WaterDbHeader parseWaterDbHeader(const std::vector<std::u16string>& lines, const
     for (const Title& t : kTitles)
         if (t.text == title) found = &t;
     if (!found)
-        throw InputError(file, 1, "'" + toUtf8(title) +
-                                      "' is not a table this program reads (時刻水位月表, 時刻流量月表, "
-                                      "日水位年表 or 日流量年表 検索結果)");
+        throw InputError(file, 1,
+                         "'" + toUtf8(title) +
+                             "' is not a table this program reads (時刻水位月表, 時刻流量月表, "
+                             "日水位年表 or 日流量年表 検索結果)");
     header.layout = found->layout;
     header.kind = found->kind;
 
@@ -64,8 +65,7 @@ WaterDbHeader parseWaterDbHeader(const std::vector<std::u16string>& lines, const
     for (std::size_t i = 5; i < 9; ++i)
         if (!lines[i].starts_with(u'#'))
             throw InputError(file, static_cast<long>(i + 1), "expected a header line beginning with #");
-    if (!lines[9].starts_with(u','))
-        throw InputError(file, 10, "expected the column captions, beginning with a comma");
+    if (!lines[9].starts_with(u',')) throw InputError(file, 10, "expected the column captions, beginning with a comma");
     return header;
 }
 

@@ -28,7 +28,8 @@ void StreamMessageBox::show(const std::u16string& prompt, const std::u16string& 
 }
 
 std::unique_ptr<PlotDocument> NoPlotDocuments::create() {
-    throw Error(kCannotCreateComponent, "Cannot create the plot document component: this command draws no plotted page");
+    throw Error(kCannotCreateComponent,
+                "Cannot create the plot document component: this command draws no plotted page");
 }
 
 HeadlessPlatform::HeadlessPlatform(DrawingSurface& picture, PlotDocumentFactory& plots, std::ostream& err,

@@ -8,10 +8,11 @@
 namespace tellvane::cli {
 
 int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
-    CLI::App app{"Annual charts of daily water levels and discharges, from hourly or daily records.\n"
-                 "Exit codes: 0 success, 1 usage or bad input, 2 the data had nothing for the year\n"
-                 "(NenZu false), 3 a run-time error of the control.",
-                 "tellvane"};
+    CLI::App app{
+        "Annual charts of daily water levels and discharges, from hourly or daily records.\n"
+        "Exit codes: 0 success, 1 usage or bad input, 2 the data had nothing for the year\n"
+        "(NenZu false), 3 a run-time error of the control.",
+        "tellvane"};
     app.require_subcommand(1);
 
     YearOptions statsOptions;
@@ -19,7 +20,8 @@ int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostre
     addYearOptions(*stats, statsOptions);
 
     TraceOptions traceOptions;
-    auto* trace = app.add_subcommand("trace", "Print the calls of NenZu's drawing as JSON lines, the host's events among them");
+    auto* trace =
+        app.add_subcommand("trace", "Print the calls of NenZu's drawing as JSON lines, the host's events among them");
     addYearOptions(*trace, traceOptions.year);
     addSizeOption(*trace, traceOptions.size);
     trace->add_flag("--plot", traceOptions.plot, "Then run NenzuSakuzu and print the plot document's calls");

@@ -39,27 +39,30 @@ std::optional<std::u16string> YearOptions::requestedMode() const {
 }
 
 void addYearOptions(CLI::App& command, YearOptions& o) {
-    command.add_option("--data", o.data, "Data files, or folders of them: hourly CSV (.csv) or water information database downloads (.dat)")
+    command
+        .add_option("--data", o.data,
+                    "Data files, or folders of them: hourly CSV (.csv) or water information database downloads (.dat)")
         ->required();
     command.add_option("--stations", o.stations, "Station catalogue CSV: station,name,water_system,river");
     command.add_option("--station", o.station, "Station number; may be left out when the data holds one station");
     command.add_option("--year", o.year, "Year; may be left out when the station has readings in one year");
-    auto* mode = command.add_option("--mode", o.mode, "The control's Mode text as it stands (1 level, 7 discharge, 4 level with the daily mid-range)");
+    auto* mode = command.add_option(
+        "--mode", o.mode,
+        "The control's Mode text as it stands (1 level, 7 discharge, 4 level with the daily mid-range)");
     auto* kind = command.add_option("--kind", o.kind, "level (Mode 1) or discharge (Mode 7)")
                      ->check(CLI::IsMember({"level", "discharge"}));
     mode->excludes(kind);
 }
 
 void addSizeOption(CLI::App& command, ChartSize& size) {
-    command
-        .add_option_function<std::string>(
-            "--size",
-            [&size](const std::string& text) {
-                const auto parsed = parseSize(text);
-                if (!parsed) throw CLI::ValidationError("--size", "expected WxH in pixels, e.g. 1024x768");
-                size = *parsed;
-            },
-            "Chart size in pixels, WxH (default 1024x768)");
+    command.add_option_function<std::string>(
+        "--size",
+        [&size](const std::string& text) {
+            const auto parsed = parseSize(text);
+            if (!parsed) throw CLI::ValidationError("--size", "expected WxH in pixels, e.g. 1024x768");
+            size = *parsed;
+        },
+        "Chart size in pixels, WxH (default 1024x768)");
 }
 
 }  // namespace tellvane::cli

@@ -3,7 +3,6 @@
 // command that shows one.
 
 #include <CLI/CLI.hpp>
-
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,7 +12,7 @@
 namespace tellvane::cli {
 
 struct YearOptions {
-    std::vector<std::string> data;      ///< files and folders
+    std::vector<std::string> data;        ///< files and folders
     std::optional<std::string> stations;  ///< the station catalogue
     std::optional<std::string> station;
     std::optional<int> year;

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <functional>
 
 #include "tests/apps/RunTellvane.h"
 #include "tests/records/TestFiles.h"
@@ -17,66 +16,75 @@ const std::string kHeader = "station,date,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16
 const std::string kNukada = (samplesDir() / "nukada_303011283322030_2025.csv").string();
 const std::string kDaily = (samplesDir() / "moshiri_301011281104010/daily").string();
 
+using Args = std::vector<std::string>;
+
 struct Case {
     const char* name;
-    /// The arguments after the program's name; may write files to the folder.
-    std::function<std::vector<std::string>(const ScratchDir&)> args;
+    Args args;  ///< after the program's name; "@NAME" is the scratch file NAME
     int code;
-    const char* err;  ///< a part of what goes to standard error
-    bool quiet;       ///< nothing on standard output
+    const char* err;                    ///< a part of what goes to standard error
+    bool quiet;                         ///< nothing on standard output
+    std::string file = "", bytes = "";  ///< a scratch file to write first
     friend void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 };
-
-using Args = std::vector<std::string>;
 
 class ExitCodes : public testing::TestWithParam<Case> {};
 
 TEST_P(ExitCodes, TellWhatHappened) {
+    const Case& c = GetParam();
     ScratchDir dir;
-    const auto run = runTellvane(GetParam().args(dir));
-    EXPECT_EQ(run.code, GetParam().code) << run.err;
-    EXPECT_NE(run.err.find(GetParam().err), std::string::npos) << run.err;
-    if (GetParam().quiet) {
+    if (!c.file.empty()) dir.write(c.file, c.bytes);
+    Args args = c.args;
+    for (auto& a : args)
+        if (a.starts_with('@')) a = (dir.path() / a.substr(1)).string();
+    const auto run = runTellvane(args);
+    EXPECT_EQ(run.code, c.code) << run.err;
+    EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+    if (c.quiet) {
         EXPECT_EQ(run.out, "");
     }
 }
 
+const std::string kDay = "A,2023-01-01,";
+
 INSTANTIATE_TEST_SUITE_P(
     Commands, ExitCodes,
     testing::Values(
-        Case{"Stats", [](auto&) { return Args{"stats", "--data", kNukada}; }, 0, "", false},
-        Case{"Help", [](auto&) { return Args{"stats", "--help"}; }, 0, "", false},
-        Case{"NoCommand", [](auto&) { return Args{}; }, 1, "subcommand is required", true},
-        Case{"UnknownCommand", [](auto&) { return Args{"plot"}; }, 1, "subcommand", true},
-        Case{"NoData", [](auto&) { return Args{"stats"}; }, 1, "--data is required", true},
-        Case{"UnknownKind", [](auto&) { return Args{"stats", "--data", kNukada, "--kind", "rain"}; }, 1, "rain", true},
-        Case{"ModeAndKind",
-             [](auto&) { return Args{"stats", "--data", kNukada, "--mode", "1", "--kind", "level"}; }, 1, "excludes",
-             true},
-        Case{"BadSize", [](auto&) { return Args{"trace", "--data", kNukada, "--size", "800"}; }, 1, "WxH", true},
-        Case{"MissingFile",
-             [](const ScratchDir& d) { return Args{"stats", "--data", (d.path() / "none.csv").string()}; }, 1,
-             "none.csv: cannot be read", true},
+        Case{"Help", {"stats", "--help"}, 0, "", false}, Case{"NoCommand", {}, 1, "subcommand is required", true},
+        Case{"UnknownCommand", {"plot"}, 1, "subcommand", true},
+        Case{"NoData", {"stats"}, 1, "--data is required", true},
+        Case{"UnknownKind", {"stats", "--data", kNukada, "--kind", "rain"}, 1, "rain", true},
+        Case{"ModeAndKind", {"stats", "--data", kNukada, "--mode", "1", "--kind", "level"}, 1, "excludes", true},
+        Case{"BadSize", {"trace", "--data", kNukada, "--size", "800"}, 1, "WxH", true},
+        Case{"MissingFile", {"stats", "--data", "@none.csv"}, 1, "none.csv: cannot be read", true},
         Case{"BadRow",
-             [](const ScratchDir& d) {
-                 return Args{"stats", "--data", d.write("bad.csv", kHeader + "A,2023-01-32" + std::string(24, ',') + "\n").string()};
-             },
-             1, "bad.csv:2: the date '2023-01-32'", true},
+             {"stats", "--data", "@bad.csv"},
+             1,
+             "bad.csv:2: the date '2023-01-32'",
+             true,
+             "bad.csv",
+             kHeader + "A,2023-01-32" + std::string(24, ',') + "\n"},
         Case{"BadCatalogue",
-             [](const ScratchDir& d) {
-                 return Args{"stats", "--data", kNukada, "--stations", d.write("s.csv", "station,name\n").string()};
-             },
-             1, "s.csv:1: the header", true},
-        Case{"TwoKinds", [](auto&) { return Args{"stats", "--data", kDaily}; }, 1, "--kind", true},
-        Case{"NoSuchYear", [](auto&) { return Args{"stats", "--data", kNukada, "--year", "2024"}; }, 2,
-             "確認: 水位データ読込みエラーです。\n何かキーを押してください。\n", true},
-        Case{"NoSuchStation", [](auto&) { return Args{"trace", "--data", kNukada, "--station", "1"}; }, 2,
-             "水位データ読込みエラーです。", true},
+             {"stats", "--data", kNukada, "--stations", "@s.csv"},
+             1,
+             "s.csv:1: the header",
+             true,
+             "s.csv",
+             "station,name\n"},
+        Case{"TwoKinds", {"stats", "--data", kDaily}, 1, "--kind", true},
+        Case{"NoSuchYear",
+             {"stats", "--data", kNukada, "--year", "2024"},
+             2,
+             "確認: 水位データ読込みエラーです。\n何かキーを押してください。\n",
+             true},
+        Case{"NoSuchStation", {"trace", "--data", kNukada, "--station", "1"}, 2, "水位データ読込みエラーです。", true},
         Case{"Overflow",
-             [](const ScratchDir& d) {
-                 return Args{"stats", "--data", d.write("big.csv", kHeader + "A,2023-01-01,1e999" + std::string(23, ',') + "\n").string()};
-             },
-             3, "run-time error 6: Overflow", true}),
+             {"stats", "--data", "@big.csv"},
+             3,
+             "run-time error 6: Overflow",
+             true,
+             "big.csv",
+             kHeader + kDay + "1e999" + std::string(23, ',') + "\n"}),
     [](const testing::TestParamInfo<Case>& info) { return info.param.name; });
 
 TEST(ExitCodes, ReachTheShellThroughTheProgram) {

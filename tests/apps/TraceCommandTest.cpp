@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <nlohmann/json.hpp>
-
 #include <algorithm>
+#include <nlohmann/json.hpp>
 
 #include "tests/apps/RunTellvane.h"
 #include "tests/records/TestFiles.h"
@@ -89,8 +88,8 @@ TEST(TraceCommand, PrintsTheLinesSoFarThenTheRunTimeError) {
     test::ScratchDir dir;
     const std::string header = "station,date,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24\n";
     // A reading beyond a double's range fails in the aggregation of block 2.
-    const auto data = dir.write("big.csv", header + "A,2023-01-01,1" + std::string(23, ',') + "\n" + "A,2023-01-11,1e999" +
-                                                std::string(23, ',') + "\n");
+    const auto data = dir.write("big.csv", header + "A,2023-01-01,1" + std::string(23, ',') + "\n" +
+                                               "A,2023-01-11,1e999" + std::string(23, ',') + "\n");
     const auto run = runTellvane({"trace", "--data", data.string()});
     EXPECT_EQ(run.code, 3);
     EXPECT_NE(run.err.find("run-time error 6: Overflow"), std::string::npos) << run.err;

@@ -1,8 +1,8 @@
-#include "records/CsvRecords.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include "records/CsvRecords.h"
 
 namespace tellvane {
 namespace {
@@ -32,20 +32,21 @@ TEST_P(CsvRecordsReads, RecordsAndTheirLines) { EXPECT_EQ(parse(GetParam().text)
 
 INSTANTIATE_TEST_SUITE_P(
     Layouts, CsvRecordsReads,
-    testing::Values(
-        Case{"Plain", "a,b\nc,d\n", {{{"a", "b"}, 1}, {{"c", "d"}, 2}}},
-        Case{"ByteOrderMark", "\xEF\xBB\xBF" "a,b\n", {{{"a", "b"}, 1}}},
-        Case{"CrLf", "a,b\r\nc,d\r\n", {{{"a", "b"}, 1}, {{"c", "d"}, 2}}},
-        Case{"NoFinalLineBreak", "a,b", {{{"a", "b"}, 1}}},
-        Case{"EmptyCells", ",,\n", {{{"", "", ""}, 1}}},
-        Case{"Comments", "# note, \"odd\n#\na\n# x\nb\n", {{{"a"}, 3}, {{"b"}, 5}}},
-        Case{"HashLaterInLineIsContent", "a,#b\n", {{{"a", "#b"}, 1}}},
-        Case{"BlankLinesSkipped", "a\n\nb\n", {{{"a"}, 1}, {{"b"}, 3}}},
-        Case{"Quoted", "\"a,b\",\"c\"\"d\",\"\"\n", {{{"a,b", "c\"d", ""}, 1}}},
-        Case{"TrimmedAroundCells", " a ,\tb\t, c d \n", {{{"a", "b", "c d"}, 1}}},
-        Case{"QuotesKeepTheirSpaces", "  \" x \"  ,y\n", {{{" x ", "y"}, 1}}},
-        Case{"LineBreakInQuotes", "\"x\ny\",2\nz,3\n", {{{"x\ny", "2"}, 1}, {{"z", "3"}, 3}}},
-        Case{"HashInsideQuotesIsContent", "\"a\n#b\",c\nd\n", {{{"a\n#b", "c"}, 1}, {{"d"}, 3}}}),
+    testing::Values(Case{"Plain", "a,b\nc,d\n", {{{"a", "b"}, 1}, {{"c", "d"}, 2}}},
+                    Case{"ByteOrderMark",
+                         "\xEF\xBB\xBF"
+                         "a,b\n",
+                         {{{"a", "b"}, 1}}},
+                    Case{"CrLf", "a,b\r\nc,d\r\n", {{{"a", "b"}, 1}, {{"c", "d"}, 2}}},
+                    Case{"NoFinalLineBreak", "a,b", {{{"a", "b"}, 1}}}, Case{"EmptyCells", ",,\n", {{{"", "", ""}, 1}}},
+                    Case{"Comments", "# note, \"odd\n#\na\n# x\nb\n", {{{"a"}, 3}, {{"b"}, 5}}},
+                    Case{"HashLaterInLineIsContent", "a,#b\n", {{{"a", "#b"}, 1}}},
+                    Case{"BlankLinesSkipped", "a\n\nb\n", {{{"a"}, 1}, {{"b"}, 3}}},
+                    Case{"Quoted", "\"a,b\",\"c\"\"d\",\"\"\n", {{{"a,b", "c\"d", ""}, 1}}},
+                    Case{"TrimmedAroundCells", " a ,\tb\t, c d \n", {{{"a", "b", "c d"}, 1}}},
+                    Case{"QuotesKeepTheirSpaces", "  \" x \"  ,y\n", {{{" x ", "y"}, 1}}},
+                    Case{"LineBreakInQuotes", "\"x\ny\",2\nz,3\n", {{{"x\ny", "2"}, 1}, {{"z", "3"}, 3}}},
+                    Case{"HashInsideQuotesIsContent", "\"a\n#b\",c\nd\n", {{{"a\n#b", "c"}, 1}, {{"d"}, 3}}}),
     [](const testing::TestParamInfo<Case>& info) { return info.param.name; });
 
 struct Bad {

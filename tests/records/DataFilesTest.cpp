@@ -1,7 +1,6 @@
-#include "records/DataFiles.h"
-
 #include <gtest/gtest.h>
 
+#include "records/DataFiles.h"
 #include "tests/records/TestFiles.h"
 
 namespace tellvane {

@@ -1,8 +1,7 @@
-#include "records/HourlyCsv.h"
-
 #include <gtest/gtest.h>
 
 #include "common/Text.h"
+#include "records/HourlyCsv.h"
 
 namespace tellvane {
 namespace {
@@ -69,25 +68,24 @@ TEST_P(HourlyCsvRejects, NamingFileAndLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     BadInput, HourlyCsvRejects,
-    testing::Values(
-        Bad{"Empty", "", 0, "no header"},
-        Bad{"OnlyComments", "# nothing\n", 0, "no header"},
-        Bad{"HeaderWithoutHour24", "station,date,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23\n", 1,
-            "header"},
-        Bad{"HeaderMisspelt", "# c\nstation,day,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24\n", 2,
-            "header"},
-        Bad{"DayThatDoesNotExist", kHeader + row("A", "2023-02-29"), 2, "2023-02-29"},
-        Bad{"MonthThirteen", kHeader + row("A", "2023-13-01"), 2, "date"},
-        Bad{"SlashedDate", kHeader + row("A", "2023/01/01"), 2, "date"},
-        Bad{"ShortYear", kHeader + row("A", "23-01-01"), 2, "date"},
-        Bad{"DateWithTime", kHeader + row("A", "2023-01-01T00"), 2, "date"},
-        Bad{"TwentyFiveCells", kHeader + "A,2023-01-01" + std::string(23, ',') + "\n", 2, "25 cells"},
-        Bad{"TwentySevenCells", kHeader + "A,2023-01-01" + std::string(25, ',') + "\n", 2, "27 cells"},
-        Bad{"DuplicateDay", kHeader + row("A", "2023-01-01") + row("B", "2023-01-01") + row("A", "2023-01-01"), 4,
-            "twice"},
-        Bad{"EmptyStation", kHeader + row(" ", "2023-01-01"), 2, "station number is empty"},
-        Bad{"NotUtf8", kHeader + row("A", "2023-01-01", "\x82\xa0"), 2, "UTF-8"},
-        Bad{"MalformedQuote", kHeader + row("A", "2023-01-01", "1\"5"), 2, "quoting"}),
+    testing::Values(Bad{"Empty", "", 0, "no header"}, Bad{"OnlyComments", "# nothing\n", 0, "no header"},
+                    Bad{"HeaderWithoutHour24",
+                        "station,date,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23\n", 1, "header"},
+                    Bad{"HeaderMisspelt",
+                        "# c\nstation,day,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24\n", 2,
+                        "header"},
+                    Bad{"DayThatDoesNotExist", kHeader + row("A", "2023-02-29"), 2, "2023-02-29"},
+                    Bad{"MonthThirteen", kHeader + row("A", "2023-13-01"), 2, "date"},
+                    Bad{"SlashedDate", kHeader + row("A", "2023/01/01"), 2, "date"},
+                    Bad{"ShortYear", kHeader + row("A", "23-01-01"), 2, "date"},
+                    Bad{"DateWithTime", kHeader + row("A", "2023-01-01T00"), 2, "date"},
+                    Bad{"TwentyFiveCells", kHeader + "A,2023-01-01" + std::string(23, ',') + "\n", 2, "25 cells"},
+                    Bad{"TwentySevenCells", kHeader + "A,2023-01-01" + std::string(25, ',') + "\n", 2, "27 cells"},
+                    Bad{"DuplicateDay",
+                        kHeader + row("A", "2023-01-01") + row("B", "2023-01-01") + row("A", "2023-01-01"), 4, "twice"},
+                    Bad{"EmptyStation", kHeader + row(" ", "2023-01-01"), 2, "station number is empty"},
+                    Bad{"NotUtf8", kHeader + row("A", "2023-01-01", "\x82\xa0"), 2, "UTF-8"},
+                    Bad{"MalformedQuote", kHeader + row("A", "2023-01-01", "1\"5"), 2, "quoting"}),
     [](const testing::TestParamInfo<Bad>& info) { return info.param.name; });
 
 }  // namespace

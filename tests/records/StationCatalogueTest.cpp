@@ -1,6 +1,6 @@
-#include "records/StationCatalogue.h"
-
 #include <gtest/gtest.h>
+
+#include "records/StationCatalogue.h"
 
 namespace tellvane {
 namespace {

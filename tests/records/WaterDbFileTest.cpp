@@ -1,8 +1,7 @@
-#include "records/WaterDbFile.h"
-
 #include <gtest/gtest.h>
 
 #include "records/DataFiles.h"
+#include "records/WaterDbFile.h"
 #include "tests/records/TestFiles.h"
 
 namespace tellvane {
@@ -119,8 +118,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<Pair>& info) { return info.param.name; });
 
 TEST(WaterDbFile, ReadsSeveralYearsOfADailyDownloadAndAnAnnouncedMonthlyMean) {
-    const auto records = read(download(kDailyLevel, {"2023年", dailyRow("1月", 31), dailyRow("2月", 28 + 1), "2024年",
-                                                     dailyRow("2月", 29)}));
+    const auto records = read(
+        download(kDailyLevel, {"2023年", dailyRow("1月", 31), dailyRow("2月", 28 + 1), "2024年", dailyRow("2月", 29)}));
     const Series& s = onlySeries(records);
     EXPECT_EQ(s.days.size(), 31u + 28u + 29u);
     EXPECT_EQ(s.days.at({2024, 2, 29})[23], u"2.00");

@@ -1,6 +1,6 @@
-#include "records/YearBlockSource.h"
-
 #include <gtest/gtest.h>
+
+#include "records/YearBlockSource.h"
 
 namespace tellvane {
 namespace {

@@ -1,6 +1,6 @@
-#include "records/YearSelection.h"
-
 #include <gtest/gtest.h>
+
+#include "records/YearSelection.h"
 
 namespace tellvane {
 namespace {

@@ -9,7 +9,6 @@ enum QtErrorNumber : int {
     kOutOfMemory = 7,              ///< the surface's image could not be allocated
     kFileAccess = 75,              ///< a file could not be read or written
     kInvalidPropertyValue = 380,   ///< a size the surface refuses
-    kCannotCreateComponent = 429,  ///< no plot document component to create
 };
 
 }  // namespace tellvane

@@ -15,7 +15,7 @@ TZenzuWidget::TZenzuWidget(const Parts& parts, QWidget* parent)
       relay_(*this),
       control_(Platform{container_, surface_, screen_, parts.messageBox ? *parts.messageBox : messageBox_,
                         parts.settings ? *parts.settings : settings_, library_, pump_,
-                        parts.plotDocuments ? *parts.plotDocuments : noPlotDocuments_}),
+                        parts.plotDocuments ? *parts.plotDocuments : pdfDocuments_}),
       picture1_(new PictureBox(surface_, this)) {
     control_.setEvents(&relay_);
     control_.Resize();

@@ -14,9 +14,9 @@
 #include <cstdint>
 
 #include "control/TZenzu.h"
+#include "plotdoc/PdfPlotDocumentFactory.h"
 #include "qt/EventRelay.h"
 #include "qt/LoadedLibraryLocation.h"
-#include "qt/NoPlotDocuments.h"
 #include "qt/QtEventPump.h"
 #include "qt/QtMessageBox.h"
 #include "qt/QtScreen.h"
@@ -36,7 +36,7 @@ public:
     struct Parts {
         MessageBox* messageBox = nullptr;           ///< default: a modal QMessageBox
         SettingsStore* settings = nullptr;          ///< default: the user's INI files
-        PlotDocumentFactory* plotDocuments = nullptr;  ///< default: none, NenzuSakuzu fails
+        PlotDocumentFactory* plotDocuments = nullptr;  ///< default: PDF pages
     };
 
     explicit TZenzuWidget(QWidget* parent = nullptr);
@@ -70,7 +70,7 @@ private:
     QtSettingsStore settings_;
     LoadedLibraryLocation library_;
     QtEventPump pump_;
-    NoPlotDocuments noPlotDocuments_;
+    plotdoc::PdfPlotDocumentFactory pdfDocuments_;
     EventRelay relay_;
     TZenzu control_;
     PictureBox* picture1_;

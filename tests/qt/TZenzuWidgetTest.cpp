@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QTimer>
@@ -8,7 +10,6 @@
 
 #include "hostkit/TenDayBlocks.h"
 #include "platform/Palette.h"
-#include "qt/NoPlotDocuments.h"
 #include "qt/QtErrors.h"
 #include "qt/QtMessageBox.h"
 #include "qt/StderrMessageBox.h"
@@ -175,9 +176,18 @@ TEST(TZenzuWidget, ThePlottedPageTakesItsPensFromTheSettingsFile) {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);  // the busy pointer is gone again
 }
 
-TEST(TZenzuWidget, WithoutAPlotDocumentFactoryThePlottedPageFailsClearly) {
+TEST(TZenzuWidget, ByDefaultThePlottedPageIsWrittenAsPdfBesideTheLibrary) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
     TZenzuWidget w;
-    EXPECT_EQ(errorOf([&] { w.control().NenzuSakuzu(); }), kCannotCreateComponent);
+    test::YearHost host = test::YearHost::daily(2023, [](int, int d) { return std::u16string(d % 2 ? u"3" : u"5"); });
+    w.setEvents(&host);
+    w.libraryLocation().setDirectory(dir.path().toStdU16String());
+    ASSERT_TRUE(w.control().NenZu());
+    w.control().NenzuSakuzu();
+    QFile page(dir.filePath(QStringLiteral("M_g_l.kvd")));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(page.read(5).startsWith("%PDF-"));
 }
 
 TEST(QtMessageBox, IsAModalCriticalBoxWithOneOkButton) {
@@ -202,17 +212,6 @@ TEST(QtMessageBox, IsAModalCriticalBoxWithOneOkButton) {
     EXPECT_EQ(text, QStringLiteral("水位データ読込みエラーです。\n何かキーを押してください。"));
     EXPECT_EQ(icon, QMessageBox::Critical);
     EXPECT_EQ(buttons.size(), 1);
-}
-
-TEST(NoPlotDocuments, CreatingADocumentFailsSayingWhatIsMissing) {
-    NoPlotDocuments none;
-    try {
-        none.create();
-        FAIL() << "created a document";
-    } catch (const Error& e) {
-        EXPECT_EQ(e.number(), kCannotCreateComponent);
-        EXPECT_NE(e.description().find("no plot document factory"), std::string::npos);
-    }
 }
 
 }  // namespace

@@ -1,0 +1,201 @@
+#include "apps/viewer/ViewerWindow.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QMenuBar>
+#include <QTemporaryDir>
+
+#include "apps/viewer/Attempt.h"
+#include "records/DataFiles.h"
+
+namespace tellvane::viewer {
+namespace {
+
+// The control writes its plotted page under this name in the library location.
+const QString kPageFile = QStringLiteral("M_g_l.kvd");
+
+TZenzuWidget::Parts withBox(TZenzuWidget::Parts parts, MessageBox& box) {
+    parts.messageBox = &box;
+    return parts;
+}
+
+std::filesystem::path pathOf(const QString& name) { return std::filesystem::path(name.toStdU16String()); }
+
+}  // namespace
+
+ViewerWindow::ViewerWindow(const TZenzuWidget::Parts& parts, QWidget* parent)
+    : QMainWindow(parent),
+      ownBox_(this),
+      messages_(parts.messageBox ? *parts.messageBox : ownBox_),
+      panel_(new DataPanel),
+      chart_(new ChartView(withBox(parts, messages_))) {
+    auto* central = new QWidget;
+    auto* row = new QHBoxLayout(central);
+    row->addWidget(panel_);
+    row->addWidget(chart_, 1);
+    setCentralWidget(central);
+    buildMenu();
+    setWindowTitle(tr("Tellvane viewer"));
+    resize(1100, 760);
+
+    connect(panel_, &DataPanel::drawRequested, this, &ViewerWindow::draw);
+    connect(panel_, &DataPanel::redrawRequested, this, &ViewerWindow::redraw);
+    connect(chart_, &ChartView::resized, this, &ViewerWindow::redrawAfterResize);
+    setDrawn(false);
+}
+
+// The chart goes first, while the event answers and the message box it uses are alive.
+ViewerWindow::~ViewerWindow() { delete chart_; }
+
+void ViewerWindow::buildMenu() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->addAction(tr("&Open data files…"), QKeySequence::Open, this, &ViewerWindow::askData);
+    file->addAction(tr("Open data &folder…"), this, &ViewerWindow::askFolder);
+    file->addAction(tr("Open station &catalogue…"), this, &ViewerWindow::askCatalogue);
+    file->addSeparator();
+    savePage_ = file->addAction(tr("&Write plotted page…"), QKeySequence::Save, this, &ViewerWindow::askSavePage);
+    file->addSeparator();
+    file->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
+}
+
+bool ViewerWindow::openData(const std::vector<std::filesystem::path>& paths) {
+    std::unique_ptr<StationYears> data;
+    const bool read = attempt(messages_, [&] {
+        data = std::make_unique<StationYears>(paths);
+        if (catalogue_) data->setCatalogue(*catalogue_);
+    });
+    if (!read) return false;
+    // The chart drawn keeps its year; it only loses the answers it drew from.
+    setDrawn(false);
+    chart_->setEvents(nullptr);
+    source_.reset();
+    panel_->setData(nullptr);
+    data_ = std::move(data);
+    panel_->setData(data_.get());
+    return true;
+}
+
+bool ViewerWindow::openCatalogue(const std::filesystem::path& path) {
+    if (data_ && !attempt(messages_, [&] { data_->setCatalogue(path); })) return false;
+    // Without data the catalogue is read now only to tell the user at once if it is bad.
+    if (!data_ && !attempt(messages_, [&] { loadStationCatalogue(path); })) return false;
+    catalogue_ = path;
+    panel_->setData(data_.get());
+    return true;
+}
+
+bool ViewerWindow::draw() {
+    const auto choice = panel_->choice();
+    if (!data_ || !choice) {
+        messages_.show(u"Open a data file and choose a station, a year and a kind first.", kViewerTitle, kCriticalOk);
+        return false;
+    }
+    bool drawn = false;
+    attempt(messages_, [&] {
+        auto source = data_->prepare(*choice, chart_->control());
+        chart_->setEvents(source.get());
+        source_ = std::move(source);
+        drawn = chart_->control().NenZu();
+    });
+    setDrawn(drawn);
+    if (drawn) showLimits();
+    return drawn;
+}
+
+bool ViewerWindow::redraw() {
+    if (!drawn_) return false;
+    TZenzu& control = chart_->control();
+    const std::u16string oldMax = control.txtMax(), oldMin = control.txtMin();
+    const bool redrawn = attempt(messages_, [&] {
+        control.settxtMax(panel_->maxText().toStdU16String());
+        control.settxtMin(panel_->minText().toStdU16String());
+        control.ReGRaph();
+    });
+    if (!redrawn) {
+        // Limits the chart cannot be drawn with would fail every later redraw too.
+        control.settxtMax(oldMax);
+        control.settxtMin(oldMin);
+        setDrawn(attempt(messages_, [&] { control.ReGRaph(); }));
+    }
+    showLimits();
+    return redrawn;
+}
+
+bool ViewerWindow::savePage(const QString& path) {
+    if (!drawn_) {
+        messages_.show(u"Draw a chart before writing its page.", kViewerTitle, kCriticalOk);
+        return false;
+    }
+    // The control writes its page into its library location: a fresh directory of
+    // our own, from which the page is moved to the file the user named.
+    QTemporaryDir dir;
+    if (!dir.isValid()) {
+        messages_.show(u"Cannot create a temporary directory for the page.", kViewerTitle, kCriticalOk);
+        return false;
+    }
+    LoadedLibraryLocation& location = chart_->libraryLocation();
+    location.setDirectory(dir.path().toStdU16String());
+    const bool plotted = attempt(messages_, [&] { chart_->control().NenzuSakuzu(); });
+    location.resetDirectory();
+    if (!plotted) return false;
+    const QString page = dir.filePath(kPageFile);
+    if (QFile::exists(path)) QFile::remove(path);
+    if (!QFile::rename(page, path)) {
+        messages_.show((tr("Cannot write the page to %1.").arg(path)).toStdU16String(), kViewerTitle, kCriticalOk);
+        return false;
+    }
+    return true;
+}
+
+void ViewerWindow::askData() {
+    const QStringList names = QFileDialog::getOpenFileNames(
+        this, tr("Open data files"), {}, tr("Data files (*.csv *.dat);;All files (*)"));
+    if (names.isEmpty()) return;
+    std::vector<std::filesystem::path> paths;
+    for (const QString& name : names) paths.push_back(pathOf(name));
+    openAndDraw(paths);
+}
+
+void ViewerWindow::askFolder() {
+    const QString name = QFileDialog::getExistingDirectory(this, tr("Open a folder of data files"));
+    if (!name.isEmpty()) openAndDraw({pathOf(name)});
+}
+
+void ViewerWindow::askCatalogue() {
+    const QString name = QFileDialog::getOpenFileName(this, tr("Open a station catalogue"), {},
+                                                      tr("Station catalogues (*.csv);;All files (*)"));
+    if (!name.isEmpty()) openCatalogue(pathOf(name));
+}
+
+void ViewerWindow::askSavePage() {
+    const TZenzu& control = chart_->control();
+    const QString suggested = QString::fromStdU16String(control.KansokujoNO()) + QLatin1Char('_') +
+                              QString::number(control.Seireki()) + QStringLiteral(".pdf");
+    const QString name =
+        QFileDialog::getSaveFileName(this, tr("Write the plotted page"), suggested, tr("PDF (*.pdf);;All files (*)"));
+    if (!name.isEmpty()) savePage(name);
+}
+
+void ViewerWindow::openAndDraw(const std::vector<std::filesystem::path>& paths) {
+    if (openData(paths)) draw();
+}
+
+void ViewerWindow::redrawAfterResize() {
+    if (drawn_) setDrawn(attempt(messages_, [&] { chart_->control().ReGRaph(); }));
+}
+
+void ViewerWindow::setDrawn(bool drawn) {
+    drawn_ = drawn;
+    panel_->setDrawn(drawn);
+    if (savePage_) savePage_->setEnabled(drawn);
+}
+
+void ViewerWindow::showLimits() {
+    const TZenzu& control = chart_->control();
+    panel_->showLimits(QString::fromStdU16String(control.txtMax()), QString::fromStdU16String(control.txtMin()));
+}
+
+}  // namespace tellvane::viewer

@@ -3,14 +3,16 @@
 // its result to out and its complaints to err.
 
 #include <ostream>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "apps/tellvane/YearOptions.h"
 
 namespace tellvane::cli {
 
-/// `tellvane stats`: runs NenZu on a chart that is not kept and prints the year's
-/// numbers as one JSON object.
+/// `tellvane stats`: runs NenZu on a 1024x768 raster chart that is not kept and
+/// prints the year's numbers as one JSON object. Needs a running QGuiApplication.
 int runStats(const YearOptions& options, std::ostream& out, std::ostream& err);
 
 struct TraceOptions {
@@ -24,5 +26,29 @@ struct TraceOptions {
 /// NenzuSakuzu's calls of the plot document. After a run-time error the lines so far
 /// are printed, then the error.
 int runTrace(const TraceOptions& options, std::ostream& out, std::ostream& err);
+
+struct RenderOptions {
+    YearOptions year;
+    ChartSize size;
+    std::string out = "out";  ///< the folder the charts go to
+};
+
+/// `tellvane render`: writes OUT/NO_YYYY.png (NenZu on a raster chart of the size)
+/// and OUT/NO_YYYY.pdf (NenzuSakuzu) and prints their paths, one a line. Needs a
+/// running QGuiApplication.
+int runRender(const RenderOptions& options, std::ostream& out, std::ostream& err);
+
+struct BatchOptions {
+    std::vector<std::string> data;        ///< files and folders
+    std::optional<std::string> stations;  ///< the station catalogue
+    std::string out = "out";              ///< the folder the charts go to
+    int jobs = 0;                         ///< threads; 0 for one per core
+};
+
+/// `tellvane batch`: renders every station-year of the data as `render` does, with
+/// progress on err (a bar when terminal is true, else a line per station-year), a
+/// failing station-year reported without stopping the others, and a summary on out.
+/// Non-zero when any failed. Needs a running QGuiApplication.
+int runBatch(const BatchOptions& options, bool terminal, std::ostream& out, std::ostream& err);
 
 }  // namespace tellvane::cli

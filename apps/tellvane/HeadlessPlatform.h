@@ -1,8 +1,8 @@
 #pragma once
-// The platform of a command-line run: nobody at a screen. Messages go to standard
-// error, the settings store holds nothing (every pen keeps its default), the
-// library's directory is the output folder, pending events are none, and the
-// screen has no size.
+// The platform of a command-line run: nobody at a screen. Messages go to a stream,
+// the library's directory is the one the command names, and the screen has no
+// size. The chart surface, the plot documents, the settings and the event pump are
+// the command's choice.
 
 #include <ostream>
 #include <string>
@@ -39,19 +39,24 @@ public:
     void setPointer(MousePointer) override {}
 };
 
-/// Writes the title and the prompt to the stream instead of waiting for a user.
+/// Writes "title: prompt" to the stream instead of waiting for a user. Unlike the
+/// Qt realisation's box for standard error, the stream may be a job's own, so that
+/// a failure's message stays with the job.
 class StreamMessageBox : public MessageBox {
 public:
     explicit StreamMessageBox(std::ostream& err) : err_(err) {}
+    /// Writes the title and the prompt on one line, the prompt's line breaks as LF.
     void show(const std::u16string& prompt, const std::u16string& title, int style) override;
 
 private:
     std::ostream& err_;
 };
 
-/// A settings store with nothing stored: every read gives its fallback.
+/// A settings store with nothing stored: every read gives its fallback, so that a
+/// trace does not depend on the user's files.
 class EmptySettings : public SettingsStore {
 public:
+    /// The fallback, always.
     std::u16string read(const std::u16string&, const std::u16string&, const std::u16string&,
                         const std::u16string& fallback) override {
         return fallback;
@@ -62,42 +67,44 @@ public:
 class FixedLibraryLocation : public LibraryLocation {
 public:
     explicit FixedLibraryLocation(std::u16string directory) : directory_(std::move(directory)) {}
+    /// The directory given at construction.
     std::u16string directory() override { return directory_; }
 
 private:
     std::u16string directory_;
 };
 
-/// There is no message loop to run.
+/// There is no message loop to run: for plot documents that are done at once.
 class IdleEventPump : public EventPump {
 public:
+    /// Returns at once.
     void processPending() override {}
 };
 
-/// For commands that draw no plotted page: asking for one is a run-time error.
-class NoPlotDocuments : public PlotDocumentFactory {
-public:
-    std::unique_ptr<PlotDocument> create() override;
+/// What a command chooses for its platform; each must outlive the platform.
+struct HeadlessParts {
+    DrawingSurface& picture;
+    PlotDocumentFactory& plots;
+    SettingsStore& settings;
+    EventPump& events;
 };
 
 /// The pieces above around the command's chart surface and plot documents.
 class HeadlessPlatform {
 public:
-    /// libraryDirectory is where the plotted page goes, without a trailing separator.
-    HeadlessPlatform(DrawingSurface& picture, PlotDocumentFactory& plots, std::ostream& err,
-                     std::u16string libraryDirectory);
+    /// libraryDirectory is where the plotted page goes, without a trailing separator;
+    /// messages go to err.
+    HeadlessPlatform(const HeadlessParts& parts, std::ostream& err, std::u16string libraryDirectory);
 
+    /// The platform to hand to a control; valid as long as this object.
     Platform platform();
 
 private:
-    DrawingSurface& picture_;
-    PlotDocumentFactory& plots_;
+    HeadlessParts parts_;
     SurfaceContainer container_;
     NullScreen screen_;
     StreamMessageBox messageBox_;
-    EmptySettings settings_;
     FixedLibraryLocation library_;
-    IdleEventPump events_;
 };
 
 }  // namespace tellvane::cli

@@ -1,28 +1,34 @@
 #include "apps/tellvane/HostedYear.h"
 
 #include <filesystem>
-#include <vector>
+#include <utility>
 
 #include "records/DataFiles.h"
 
 namespace tellvane::cli {
-namespace {
 
-StationRecords loadData(const YearOptions& options) {
-    return loadRecords(std::vector<std::filesystem::path>(options.data.begin(), options.data.end()));
+std::shared_ptr<const LoadedFiles> loadFiles(const std::vector<std::string>& data,
+                                             const std::optional<std::string>& stations) {
+    auto files = std::make_shared<LoadedFiles>();
+    files->records = loadRecords(std::vector<std::filesystem::path>(data.begin(), data.end()));
+    if (stations) files->catalogue = loadStationCatalogue(*stations);
+    return files;
 }
 
-StationCatalogue loadCatalogue(const YearOptions& options) {
-    return options.stations ? loadStationCatalogue(*options.stations) : StationCatalogue{};
-}
+HostedYear::HostedYear(const YearOptions& options) : HostedYear(loadFiles(options.data, options.stations), options) {}
 
-}  // namespace
+HostedYear::HostedYear(std::shared_ptr<const LoadedFiles> files, const YearOptions& options)
+    : HostedYear(files, selectYear(files->records, options.request()), options) {}
 
-HostedYear::HostedYear(const YearOptions& options)
-    : records_(loadData(options)),
-      selected_(selectYear(records_, options.request())),
-      mode_(modeOf(selected_, options.requestedMode())),
-      source_(selected_.series, selected_.year, namesOf(selected_, loadCatalogue(options))) {}
+HostedYear::HostedYear(std::shared_ptr<const LoadedFiles> files, const SelectedYear& selected,
+                       const YearOptions& options)
+    : HostedYear(std::move(files), selected, modeOf(selected, options.requestedMode())) {}
+
+HostedYear::HostedYear(std::shared_ptr<const LoadedFiles> files, const SelectedYear& selected, std::u16string mode)
+    : files_(std::move(files)),
+      selected_(selected),
+      mode_(std::move(mode)),
+      source_(selected_.series, selected_.year, namesOf(selected_, files_->catalogue)) {}
 
 void HostedYear::setUp(TZenzu& control) const {
     control.setKansokujoNO(selected_.station);

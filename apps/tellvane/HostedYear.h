@@ -2,21 +2,39 @@
 // The station-year a command shows: read from the options' files, chosen, and ready
 // to be handed to a control.
 
+#include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "apps/tellvane/YearOptions.h"
 #include "control/TZenzu.h"
+#include "records/StationCatalogue.h"
 #include "records/StationRecords.h"
 #include "records/YearBlockSource.h"
 #include "records/YearSelection.h"
 
 namespace tellvane::cli {
 
+/// What a command reads: the records of the data files and the station catalogue.
+struct LoadedFiles {
+    StationRecords records;
+    StationCatalogue catalogue;  ///< empty without --stations
+};
+
+/// Reads the data files and folders and the catalogue, if any; bad files fail with
+/// InputError.
+std::shared_ptr<const LoadedFiles> loadFiles(const std::vector<std::string>& data,
+                                             const std::optional<std::string>& stations);
+
 class HostedYear {
 public:
     /// Reads the data and the catalogue and chooses the station-year. Bad files fail
     /// with InputError, a choice the data leaves open with SelectionError.
     explicit HostedYear(const YearOptions& options);
+    /// A station-year already chosen from files read before; several years may share
+    /// the files, also across threads, since they are only read.
+    HostedYear(std::shared_ptr<const LoadedFiles> files, const SelectedYear& selected, std::u16string mode);
     HostedYear(const HostedYear&) = delete;
     HostedYear& operator=(const HostedYear&) = delete;
 
@@ -24,11 +42,16 @@ public:
     void setUp(TZenzu& control) const;
     /// The answers to the control's events.
     YearBlockSource& events() { return source_; }
+    /// The station-year shown.
     const SelectedYear& selected() const { return selected_; }
+    /// The control's Mode text.
     const std::u16string& mode() const { return mode_; }
 
 private:
-    StationRecords records_;
+    HostedYear(std::shared_ptr<const LoadedFiles> files, const YearOptions& options);
+    HostedYear(std::shared_ptr<const LoadedFiles> files, const SelectedYear& selected, const YearOptions& options);
+
+    std::shared_ptr<const LoadedFiles> files_;
     SelectedYear selected_;
     std::u16string mode_;
     YearBlockSource source_;

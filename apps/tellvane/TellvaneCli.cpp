@@ -4,16 +4,23 @@
 
 #include "apps/tellvane/Commands.h"
 #include "apps/tellvane/ExitCode.h"
+#include "apps/tellvane/GuiApplicationScope.h"
 
 namespace tellvane::cli {
 
-int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostream& err, bool /*terminal*/) {
     CLI::App app{
         "Annual charts of daily water levels and discharges, from hourly or daily records.\n"
         "Exit codes: 0 success, 1 usage or bad input, 2 the data had nothing for the year\n"
-        "(NenZu false), 3 a run-time error of the control.",
+        "(NenZu false), 3 a run-time error of the control; batch: non-zero when any failed.",
         "tellvane"};
     app.require_subcommand(1);
+
+    RenderOptions renderOptions;
+    auto* render = app.add_subcommand("render", "Write the year's chart as PNG and its plotted page as PDF");
+    addYearOptions(*render, renderOptions.year);
+    addSizeOption(*render, renderOptions.size);
+    render->add_option("--out", renderOptions.out, "Folder for NO_YYYY.png and NO_YYYY.pdf")->capture_default_str();
 
     YearOptions statsOptions;
     auto* stats = app.add_subcommand("stats", "Print the year's numbers as one JSON object");
@@ -31,8 +38,11 @@ int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostre
     } catch (const CLI::ParseError& e) {
         return app.exit(e, out, err) == 0 ? kSuccess : kBadInput;
     }
-    if (stats->parsed()) return runStats(statsOptions, out, err);
-    return runTrace(traceOptions, out, err);
+    if (trace->parsed()) return runTrace(traceOptions, out, err);
+    // Every other command draws with Qt.
+    const GuiApplicationScope gui;
+    if (render->parsed()) return runRender(renderOptions, out, err);
+    return runStats(statsOptions, out, err);
 }
 
 }  // namespace tellvane::cli

@@ -27,8 +27,11 @@ int runTrace(const TraceOptions& options, std::ostream& out, std::ostream& err) 
         TraceEvents events(year.events(), write);
         RecordingPlotDocumentFactory plots;
         plots.log().setSink(write);
-        // Nothing is written: the page's path only appears in the trace.
-        HeadlessPlatform headless(surface, plots, err, u".");
+        // Nothing is written: the page's path only appears in the trace. The pens
+        // are the defaults, whatever the user's settings say.
+        EmptySettings settings;
+        IdleEventPump idle;
+        HeadlessPlatform headless(HeadlessParts{surface, plots, settings, idle}, err, u".");
         TZenzu control(headless.platform());
         year.setUp(control);
         control.setEvents(&events);

@@ -1,0 +1,26 @@
+#include <filesystem>
+
+#include "apps/tellvane/Commands.h"
+#include "apps/tellvane/Guarded.h"
+#include "apps/tellvane/HostedYear.h"
+#include "apps/tellvane/YearCharts.h"
+#include "qt/QtEventPump.h"
+
+namespace tellvane::cli {
+
+int runRender(const RenderOptions& options, std::ostream& out, std::ostream& err) {
+    return guarded(err, [&] {
+        HostedYear year(options.year);
+        const std::filesystem::path dir(options.out);
+        const ChartPaths paths = chartPaths(dir, chartStem(year.selected()));
+        // The control builds the page's path from the library's directory, which
+        // must not depend on the folder the control happens to run in.
+        QtEventPump events;
+        if (!writeYearCharts(year, options.size, paths, std::filesystem::absolute(dir), events, err))
+            return kBlockNotLoaded;
+        out << paths.png.string() << '\n' << paths.pdf.string() << '\n';
+        return kSuccess;
+    });
+}
+
+}  // namespace tellvane::cli

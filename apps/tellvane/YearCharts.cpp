@@ -1,0 +1,60 @@
+#include "apps/tellvane/YearCharts.h"
+
+#include <system_error>
+
+#include "apps/tellvane/RasterChart.h"
+#include "common/Error.h"
+#include "common/Text.h"
+#include "qt/QtErrors.h"
+
+namespace tellvane::cli {
+namespace {
+
+// The name the control gives its plotted page in the library's directory.
+constexpr const char* kPlotFile = "M_g_l.kvd";
+
+[[noreturn]] void fileAccess(const std::string& what, const std::error_code& ec) {
+    throw Error(kFileAccess, "Path/File access error: " + what + ": " + ec.message());
+}
+
+void makeFolder(const std::filesystem::path& dir) {
+    if (dir.empty()) return;  // the current folder
+    std::error_code ec;
+    std::filesystem::create_directories(dir, ec);
+    if (ec) fileAccess("cannot create " + dir.string(), ec);
+}
+
+}  // namespace
+
+ChartPaths chartPaths(const std::filesystem::path& dir, const std::string& stem) {
+    return {dir / (stem + ".png"), dir / (stem + ".pdf")};
+}
+
+std::string chartStem(const SelectedYear& selected) {
+    std::string station = toUtf8(selected.station);
+    for (char& c : station)
+        if (static_cast<unsigned char>(c) < 0x20 || std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos)
+            c = '_';
+    if (station.empty() || station.starts_with('.')) station.insert(0, "_");
+    return station + "_" + std::to_string(selected.year);
+}
+
+bool writeYearCharts(HostedYear& year, ChartSize size, const ChartPaths& paths, const std::filesystem::path& workDir,
+                     EventPump& events, std::ostream& err) {
+    RasterChart chart(size, events, err, fromUtf8(workDir.string()));
+    TZenzu& control = chart.control();
+    year.setUp(control);
+    control.setEvents(&year.events());
+    if (!control.NenZu()) return false;
+
+    makeFolder(paths.png.parent_path());
+    chart.surface().savePng(paths.png.string());
+    makeFolder(workDir);
+    control.NenzuSakuzu();
+    std::error_code ec;
+    std::filesystem::rename(workDir / kPlotFile, paths.pdf, ec);
+    if (ec) fileAccess("cannot move " + (workDir / kPlotFile).string() + " to " + paths.pdf.string(), ec);
+    return true;
+}
+
+}  // namespace tellvane::cli

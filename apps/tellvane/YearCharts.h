@@ -1,0 +1,35 @@
+#pragma once
+// A station-year's two charts as files: the screen chart as PNG and the plotted
+// page as PDF.
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+
+#include "apps/tellvane/HostedYear.h"
+#include "apps/tellvane/YearOptions.h"
+#include "platform/EventPump.h"
+
+namespace tellvane::cli {
+
+/// The files of one station-year.
+struct ChartPaths {
+    std::filesystem::path png;
+    std::filesystem::path pdf;
+};
+
+/// DIR/STEM.png and DIR/STEM.pdf.
+ChartPaths chartPaths(const std::filesystem::path& dir, const std::string& stem);
+
+/// "NO_YYYY", with characters a file name cannot hold in the station number made "_".
+std::string chartStem(const SelectedYear& selected);
+
+/// Runs NenZu on a raster chart of the size and writes its picture to paths.png;
+/// then NenzuSakuzu with the library location at workDir, polling events while the
+/// page is written, and moves workDir's M_g_l.kvd to paths.pdf. Folders are created
+/// as needed. Returns false, having written nothing, when NenZu reports a block not
+/// loaded (its message goes to err). Run-time errors reach the caller as Error.
+bool writeYearCharts(HostedYear& year, ChartSize size, const ChartPaths& paths, const std::filesystem::path& workDir,
+                     EventPump& events, std::ostream& err);
+
+}  // namespace tellvane::cli

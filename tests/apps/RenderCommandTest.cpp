@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/Palette.h"
+#include "tests/apps/ChartFiles.h"
+#include "tests/apps/RunTellvane.h"
+#include "tests/qt/Pixels.h"
+#include "tests/records/TestFiles.h"
+
+namespace tellvane {
+namespace {
+
+using test::linesOf;
+using test::runTellvane;
+using test::samplesDir;
+using test::ScratchDir;
+
+namespace fs = std::filesystem;
+
+const std::string kNukada = (samplesDir() / "nukada_303011283322030_2025.csv").string();
+const std::string kStations = (samplesDir() / "stations.csv").string();
+const std::string kDailyDischarge = (samplesDir() / "moshiri_301011281104010/daily/nichi_ryuryo_2023.dat").string();
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+
+TEST(RenderCommand, WritesTheChartAsPngAndThePageAsPdf) {
+    ScratchDir dir;
+    const fs::path out = dir.path() / "charts";
+    const auto run = runTellvane({"render", "--data", kNukada, "--stations", kStations, "--out", out.string()});
+    ASSERT_EQ(run.code, 0) << run.err;
+    const fs::path png = out / "303011283322030_2025.png", pdf = out / "303011283322030_2025.pdf";
+    EXPECT_EQ(linesOf(run.out), (std::vector<std::string>{png.string(), pdf.string()}));
+
+    const QImage image = test::pngImage(png);
+    ASSERT_EQ(image.size(), QSize(1024, 768));
+    // White around the chart; the grey frame's right edge and its top and bottom
+    // rules where no label covers them (plot area 30..1014 by 60..748).
+    for (const QPoint p : {QPoint(0, 0), QPoint(1023, 767), QPoint(1019, 400)})
+        EXPECT_EQ(test::rgbAt(image, p.x(), p.y()), kWhite) << p.x() << "," << p.y();
+    for (const QPoint p : {QPoint(1014, 400), QPoint(1013, 400), QPoint(500, 60), QPoint(500, 748), QPoint(1014, 748)})
+        EXPECT_TRUE(test::isPalette(image, p.x(), p.y(), kGrey)) << p.x() << "," << p.y();
+
+    EXPECT_EQ(test::fileStart(pdf, 5), "%PDF-");
+    const std::string text = test::pdfText(pdf);
+    EXPECT_NE(text.find("水位年図"), std::string::npos) << text;
+    EXPECT_NE(text.find("額田"), std::string::npos) << text;
+    // The control's own file name is not left behind.
+    EXPECT_FALSE(fs::exists(out / "M_g_l.kvd"));
+}
+
+TEST(RenderCommand, DrawsOnARasterOfTheGivenSize) {
+    ScratchDir dir;
+    const auto run = runTellvane({"render", "--data", kDailyDischarge, "--size", "640x480", "--out", dir.path().string()});
+    ASSERT_EQ(run.code, 0) << run.err;
+    const QImage image = test::pngImage(dir.path() / "301011281104010_2023.png");
+    EXPECT_EQ(image.size(), QSize(640, 480));
+    // The discharge wording reaches the page.
+    EXPECT_NE(test::pdfText(dir.path() / "301011281104010_2023.pdf").find("流量年図"), std::string::npos);
+}
+
+TEST(RenderCommand, AYearWithoutDataWritesNothing) {
+    ScratchDir dir;
+    const fs::path out = dir.path() / "charts";
+    const auto run = runTellvane({"render", "--data", kNukada, "--year", "2024", "--out", out.string()});
+    EXPECT_EQ(run.code, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("水位データ読込みエラーです。"), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(out));
+}
+
+TEST(RenderCommand, TheProgramRunsOffscreenByItself) {
+    // Without QT_QPA_PLATFORM and without a display the program must still draw.
+    ScratchDir dir;
+    const std::string command = "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY " + std::string(TELLVANE_PROGRAM) +
+                                " render --data " + kNukada + " --out " + dir.path().string() + " >/dev/null 2>&1";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(test::pngImage(dir.path() / "303011283322030_2025.png").size(), QSize(1024, 768));
+    EXPECT_EQ(test::fileStart(dir.path() / "303011283322030_2025.pdf", 5), "%PDF-");
+}
+
+}  // namespace
+}  // namespace tellvane

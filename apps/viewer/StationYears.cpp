@@ -9,7 +9,9 @@
 namespace tellvane::viewer {
 namespace {
 
-SeriesKind seriesKind(ChartKind kind) { return kind == ChartKind::Discharge ? SeriesKind::Discharge : SeriesKind::Level; }
+SeriesKind seriesKind(ChartKind kind) {
+    return kind == ChartKind::Discharge ? SeriesKind::Discharge : SeriesKind::Level;
+}
 
 }  // namespace
 
@@ -50,7 +52,8 @@ std::vector<ChartKind> StationYears::kinds(const std::u16string& station, int ye
 }
 
 std::unique_ptr<YearBlockSource> StationYears::prepare(const YearChoice& choice, TZenzu& control) const {
-    const SelectedYear selected = selectYear(records_, YearRequest{choice.station, choice.year, seriesKind(choice.kind)});
+    const YearRequest request{choice.station, choice.year, seriesKind(choice.kind)};
+    const SelectedYear selected = selectYear(records_, request);
     control.setKansokujoNO(selected.station);
     control.setSeireki(selected.year);
     control.setMode(modeText(choice.kind));

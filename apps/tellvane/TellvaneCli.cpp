@@ -8,7 +8,7 @@
 
 namespace tellvane::cli {
 
-int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostream& err, bool /*terminal*/) {
+int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostream& err, bool terminal) {
     CLI::App app{
         "Annual charts of daily water levels and discharges, from hourly or daily records.\n"
         "Exit codes: 0 success, 1 usage or bad input, 2 the data had nothing for the year\n"
@@ -21,6 +21,18 @@ int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostre
     addYearOptions(*render, renderOptions.year);
     addSizeOption(*render, renderOptions.size);
     render->add_option("--out", renderOptions.out, "Folder for NO_YYYY.png and NO_YYYY.pdf")->capture_default_str();
+
+    BatchOptions batchOptions;
+    auto* batch = app.add_subcommand("batch", "Render every station-year of the data, with progress and a summary");
+    batch
+        ->add_option("--data", batchOptions.data,
+                     "Data files, or folders of them: hourly CSV (.csv) or water information database downloads (.dat)")
+        ->required();
+    batch->add_option("--stations", batchOptions.stations, "Station catalogue CSV: station,name,water_system,river");
+    batch->add_option("--out", batchOptions.out, "Folder for the charts, NO_YYYY.png and NO_YYYY.pdf each")
+        ->capture_default_str();
+    batch->add_option("--jobs", batchOptions.jobs, "Station-years rendered at once (default: one per core)")
+        ->check(CLI::PositiveNumber);
 
     YearOptions statsOptions;
     auto* stats = app.add_subcommand("stats", "Print the year's numbers as one JSON object");
@@ -42,6 +54,7 @@ int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostre
     // Every other command draws with Qt.
     const GuiApplicationScope gui;
     if (render->parsed()) return runRender(renderOptions, out, err);
+    if (batch->parsed()) return runBatch(batchOptions, terminal, out, err);
     return runStats(statsOptions, out, err);
 }
 

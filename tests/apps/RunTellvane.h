@@ -14,12 +14,13 @@ struct Run {
     std::string out, err;
 };
 
-inline Run runTellvane(std::vector<std::string> args) {
+/// terminal: whether standard error is to be taken for a terminal.
+inline Run runTellvane(std::vector<std::string> args, bool terminal = false) {
     args.insert(args.begin(), "tellvane");
     std::vector<const char*> argv;
     for (const auto& a : args) argv.push_back(a.c_str());
     std::ostringstream out, err;
-    const int code = cli::runTellvane(static_cast<int>(argv.size()), argv.data(), out, err);
+    const int code = cli::runTellvane(static_cast<int>(argv.size()), argv.data(), out, err, terminal);
     return {code, out.str(), err.str()};
 }
 

@@ -1,0 +1,46 @@
+#include "apps/tellvane/BatchPlan.h"
+
+#include <set>
+
+#include "apps/tellvane/YearCharts.h"
+#include "common/Text.h"
+
+namespace tellvane::cli {
+namespace {
+
+const char* kindName(SeriesKind kind) {
+    switch (kind) {
+        case SeriesKind::Level: return "level";
+        case SeriesKind::Discharge: return "discharge";
+        case SeriesKind::Unstated: break;
+    }
+    return "data";
+}
+
+}  // namespace
+
+std::vector<BatchItem> planBatch(const StationRecords& records) {
+    std::vector<BatchItem> items;
+    for (const std::u16string& station : records.stations()) {
+        const std::vector<const Series*> series = records.ofStation(station);
+        std::set<int> years;
+        for (const Series* s : series) years.merge(s->years());
+        for (const int year : years) {
+            std::vector<const Series*> inYear;
+            for (const Series* s : series)
+                if (s->hasYear(year)) inYear.push_back(s);
+            for (const Series* s : inYear) {
+                BatchItem item{SelectedYear{station, year, s, s->kind}, chartStem(SelectedYear{station, year}),
+                               toUtf8(station) + " " + std::to_string(year)};
+                if (inYear.size() > 1) {
+                    item.stem += std::string("_") + kindName(s->kind);
+                    item.label += std::string(" ") + kindName(s->kind);
+                }
+                items.push_back(std::move(item));
+            }
+        }
+    }
+    return items;
+}
+
+}  // namespace tellvane::cli

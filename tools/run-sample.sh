@@ -14,6 +14,3 @@ tellvane=build/run/apps/tellvane/tellvane
 "$tellvane" render --data samples/nukada_303011283322030_2025.csv --stations samples/stations.csv --out out
 # 茂志利 (天塩川), 2023: the official daily discharge, as downloaded.
 "$tellvane" render --data samples/moshiri_301011281104010/daily/nichi_ryuryo_2023.dat --out out
-# 茂志利, 2023: the daily stage, as downloaded (a PNG and PDF of its own name would
-# overwrite the discharge charts, so it goes to a folder of its own).
-"$tellvane" render --data samples/moshiri_301011281104010/daily/nichi_suii_2023.dat --out out/level

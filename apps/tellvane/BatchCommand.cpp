@@ -42,7 +42,7 @@ Outcome renderOne(const std::shared_ptr<const LoadedFiles>& files, const BatchIt
     outcome.code = guarded(err, [&] {
         HostedYear year(files, item.selected, modeOf(item.selected, std::nullopt));
         return writeYearCharts(year, ChartSize{}, chartPaths(out, item.stem), workDir, events, err) ? kSuccess
-                                                                                                      : kBlockNotLoaded;
+                                                                                                    : kBlockNotLoaded;
     });
     outcome.message = oneLine(err.str());
     return outcome;
@@ -76,8 +76,9 @@ int runBatch(const BatchOptions& options, bool terminal, std::ostream& out, std:
         SleepingEventPump events;
         for (std::size_t i; (i = next.fetch_add(1)) < items.size();) {
             outcomes[i] = renderOne(files, items[i], dir, workDir, events);
-            progress.finished(items[i].label, outcomes[i].code == kSuccess ? std::nullopt
-                                                                  : std::optional<std::string>(outcomes[i].message));
+            progress.finished(items[i].label, outcomes[i].code == kSuccess
+                                                  ? std::nullopt
+                                                  : std::optional<std::string>(outcomes[i].message));
         }
         std::error_code ignored;
         fs::remove_all(workDir, ignored);

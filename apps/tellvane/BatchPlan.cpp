@@ -10,9 +10,12 @@ namespace {
 
 const char* kindName(SeriesKind kind) {
     switch (kind) {
-        case SeriesKind::Level: return "level";
-        case SeriesKind::Discharge: return "discharge";
-        case SeriesKind::Unstated: break;
+        case SeriesKind::Level:
+            return "level";
+        case SeriesKind::Discharge:
+            return "discharge";
+        case SeriesKind::Unstated:
+            break;
     }
     return "data";
 }

@@ -2,8 +2,8 @@
 // The subcommands of `tellvane`. Each returns its exit code (ExitCode.h) and writes
 // its result to out and its complaints to err.
 
-#include <ostream>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 

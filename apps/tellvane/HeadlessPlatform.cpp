@@ -24,8 +24,8 @@ HeadlessPlatform::HeadlessPlatform(const HeadlessParts& parts, std::ostream& err
       library_(std::move(libraryDirectory)) {}
 
 Platform HeadlessPlatform::platform() {
-    return Platform{container_, parts_.picture, screen_,        messageBox_,
-                    parts_.settings, library_,  parts_.events, parts_.plots};
+    return Platform{container_,      parts_.picture, screen_,       messageBox_,
+                    parts_.settings, library_,       parts_.events, parts_.plots};
 }
 
 }  // namespace tellvane::cli

@@ -38,12 +38,12 @@ class BatchCommand : public testing::TestWithParam<int> {};  // the number of jo
 TEST_P(BatchCommand, AFailingStationYearIsReportedAndTheOthersAreWritten) {
     ScratchDir dir;
     const fs::path data = dir.write("years.csv", kData), out = dir.path() / "charts";
-    const auto run = runTellvane(
-        {"batch", "--data", data.string(), "--out", out.string(), "--jobs", std::to_string(GetParam())});
+    const auto run =
+        runTellvane({"batch", "--data", data.string(), "--out", out.string(), "--jobs", std::to_string(GetParam())});
     EXPECT_NE(run.code, 0);
     EXPECT_EQ(run.code, 3) << "the first failure's code: a run-time error";
-    EXPECT_EQ(filesIn(out), (std::set<std::string>{"A_2023.pdf", "A_2023.png", "A_2024.pdf", "A_2024.png",
-                                                   "C_2023.pdf", "C_2023.png"}));
+    EXPECT_EQ(filesIn(out), (std::set<std::string>{"A_2023.pdf", "A_2023.png", "A_2024.pdf", "A_2024.png", "C_2023.pdf",
+                                                   "C_2023.png"}));
     EXPECT_EQ(test::pngImage(out / "C_2023.png").size(), QSize(1024, 768));
     EXPECT_EQ(test::fileStart(out / "A_2024.pdf", 5), "%PDF-");
 
@@ -71,8 +71,8 @@ INSTANTIATE_TEST_SUITE_P(Jobs, BatchCommand, testing::Values(1, 2),
 
 TEST(BatchCommandAlone, SucceedsWhenEveryYearIsWritten) {
     ScratchDir dir;
-    const auto run = runTellvane({"batch", "--data", (samplesDir() / "nukada_303011283322030_2025.csv").string(),
-                                  "--out", dir.path().string()});
+    const auto run = runTellvane(
+        {"batch", "--data", (samplesDir() / "nukada_303011283322030_2025.csv").string(), "--out", dir.path().string()});
     EXPECT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(filesIn(dir.path()), (std::set<std::string>{"303011283322030_2025.pdf", "303011283322030_2025.png"}))
         << "nothing but the charts is left behind";
@@ -93,9 +93,8 @@ TEST(BatchCommandAlone, NamesTheKindWhenAStationHasTwoInAYear) {
 TEST(BatchCommandAlone, OnATerminalDrawsABarInPlace) {
     ScratchDir dir;
     const fs::path data = dir.write("years.csv", kData);
-    const auto run = runTellvane({"batch", "--data", data.string(), "--out", (dir.path() / "charts").string(),
-                                  "--jobs", "1"},
-                                 true);
+    const auto run =
+        runTellvane({"batch", "--data", data.string(), "--out", (dir.path() / "charts").string(), "--jobs", "1"}, true);
     EXPECT_EQ(run.code, 3);
     // No line per station-year: the bar is redrawn over itself, the failure above it.
     EXPECT_EQ(run.err.find("A 2023: written"), std::string::npos) << run.err;

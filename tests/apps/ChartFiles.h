@@ -31,7 +31,8 @@ inline std::string pdfText(const std::filesystem::path& pdf) {
         for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) text.append(buffer, n);
         pclose(pipe);
     }
-    const QString squeezed = QString::fromUtf8(text).remove(QChar(u' ')).remove(QChar(u'\u3000')).remove(u'\n').remove(u'\f');
+    const QString squeezed =
+        QString::fromUtf8(text).remove(QChar(u' ')).remove(QChar(u'\u3000')).remove(u'\n').remove(u'\f');
     return squeezed.toStdString();
 }
 

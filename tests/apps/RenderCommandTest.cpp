@@ -51,7 +51,8 @@ TEST(RenderCommand, WritesTheChartAsPngAndThePageAsPdf) {
 
 TEST(RenderCommand, DrawsOnARasterOfTheGivenSize) {
     ScratchDir dir;
-    const auto run = runTellvane({"render", "--data", kDailyDischarge, "--size", "640x480", "--out", dir.path().string()});
+    const auto run =
+        runTellvane({"render", "--data", kDailyDischarge, "--size", "640x480", "--out", dir.path().string()});
     ASSERT_EQ(run.code, 0) << run.err;
     const QImage image = test::pngImage(dir.path() / "301011281104010_2023.png");
     EXPECT_EQ(image.size(), QSize(640, 480));
@@ -72,8 +73,9 @@ TEST(RenderCommand, AYearWithoutDataWritesNothing) {
 TEST(RenderCommand, TheProgramRunsOffscreenByItself) {
     // Without QT_QPA_PLATFORM and without a display the program must still draw.
     ScratchDir dir;
-    const std::string command = "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY " + std::string(TELLVANE_PROGRAM) +
-                                " render --data " + kNukada + " --out " + dir.path().string() + " >/dev/null 2>&1";
+    const std::string command = "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY " +
+                                std::string(TELLVANE_PROGRAM) + " render --data " + kNukada + " --out " +
+                                dir.path().string() + " >/dev/null 2>&1";
     const int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);

@@ -68,7 +68,7 @@ if ((${#benches[@]} == 0)); then
 fi
 for exe in "${benches[@]}"; do
     name=$(basename "$exe")
-    echo "-- $name"
+    echo "-- $name, $(uptime | sed 's/.*load average/load average/')"
     args=(--benchmark_repetitions="$repetitions" --benchmark_report_aggregates_only=true
           --benchmark_out="$results/$name.json" --benchmark_out_format=json)
     [[ -n "$filter" ]] && args+=(--benchmark_filter="$filter")

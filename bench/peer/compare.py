@@ -230,7 +230,8 @@ def main(argv=None):
                    "(default: from the catalogue, else 久慈川,久慈川,額田)")
     p.add_argument("--rounds", type=int, default=20)
     p.add_argument("--bench-json", nargs="*", default=[], help="Google Benchmark JSON output files")
-    p.add_argument("--png-bench", default=r"(?i)png", help="regex: C++ benchmarks compared with peer PNG")
+    p.add_argument("--png-bench", default=r"(?i)ChartToPng",
+                   help="regex: C++ benchmarks of the chart drawn and written as PNG, compared with peer PNG")
     p.add_argument("--pdf-bench", default=r"(?i)pdf|NenzuSakuzu", help="regex: C++ benchmarks compared with peer PDF")
     p.add_argument("--raster-bench", default=r"(?i)DrawGraph",
                    help="regex: C++ benchmarks compared with the peer's raster drawing")

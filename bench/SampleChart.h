@@ -1,0 +1,75 @@
+#pragma once
+// The chart the Qt benchmarks time: the bundled sample year (額田, 2025, hourly
+// stage) loaded into a control as `tellvane render` hosts it, drawing on a Qt raster
+// surface and plotting PDF pages with the real plot document factory. Needs a
+// running QGuiApplication.
+
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+
+#include <iostream>
+#include <stdexcept>
+#include <string>
+
+#include "apps/tellvane/HostedYear.h"
+#include "apps/tellvane/RasterChart.h"
+#include "apps/tellvane/YearOptions.h"
+#include "common/Error.h"
+#include "qt/QtEventPump.h"
+
+namespace tellvane::bench {
+
+/// The station-year the peer comparison also draws.
+inline cli::YearOptions sampleYear() {
+    cli::YearOptions options;
+    options.data = {TELLVANE_SAMPLES_DIR "/nukada_303011283322030_2025.csv"};
+    options.stations = TELLVANE_SAMPLES_DIR "/stations.csv";
+    return options;
+}
+
+class SampleChart {
+public:
+    /// The year loaded and drawn once (NenZu) at the size; plotted pages go to
+    /// libraryDirectory (absolute, no trailing separator).
+    SampleChart(int width, int height, std::u16string libraryDirectory = u"")
+        : year_(sampleYear()), chart_(cli::ChartSize{width, height}, pump_, std::cerr, std::move(libraryDirectory)) {
+        year_.setUp(chart_.control());
+        chart_.control().setEvents(&year_.events());
+        if (!chart_.control().NenZu()) throw std::runtime_error("the sample year did not load");
+    }
+
+    TZenzu& control() { return chart_.control(); }
+    const RasterSurface& surface() const { return chart_.surface(); }
+
+private:
+    QtEventPump pump_;
+    cli::HostedYear year_;
+    cli::RasterChart chart_;
+};
+
+/// Runs a benchmark's body, turning a run-time error into a skipped benchmark with
+/// its message rather than an abort.
+template <typename Body>
+void reportingErrors(benchmark::State& state, Body body) {
+    try {
+        body();
+    } catch (const Error& e) {
+        state.SkipWithError(e.description().c_str());
+    } catch (const std::exception& e) {
+        state.SkipWithError(e.what());
+    }
+}
+
+/// The main of a Qt benchmark: an offscreen QGuiApplication (unless the environment
+/// names another platform) around the benchmarks.
+inline int runWithGuiApplication(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
+
+}  // namespace tellvane::bench

@@ -28,31 +28,37 @@ struct Scan {
 };
 
 // The longest prefix of text (from pos) that forms a number; end == pos when there
-// is none.
+// is none. Every reading of a year passes here, so the loops work on locals and
+// pointers rather than on the returned value.
 Scan scanNumber(std::u16string_view text, std::size_t pos) {
-    Scan scan{pos};
-    std::size_t i = pos;
-    int digits = 0;
-    const auto digit = [&](char16_t c) {
-        if (++digits > 15) scan.simple = false;
-        else scan.mantissa = scan.mantissa * 10 + (c - u'0');
+    const char16_t* const first = text.data();
+    const char16_t* const last = first + text.size();
+    const char16_t* p = first + pos;
+    bool negative = false;
+    std::int64_t mantissa = 0;
+    int digits = 0, fractionDigits = 0;
+    const auto readDigits = [&](const char16_t* q) {
+        for (; q < last && isDigit(*q); ++q, ++digits)
+            if (digits < 15) mantissa = mantissa * 10 + (*q - u'0');
+        return q;
     };
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) scan.negative = text[i++] == u'-';
-    while (i < text.size() && isDigit(text[i])) digit(text[i++]);
-    if (i < text.size() && text[i] == u'.' && (digits > 0 || (i + 1 < text.size() && isDigit(text[i + 1])))) {
-        ++i;
-        while (i < text.size() && isDigit(text[i])) digit(text[i++]), ++scan.fractionDigits;
+    if (p < last && (*p == u'+' || *p == u'-')) negative = *p++ == u'-';
+    p = readDigits(p);
+    if (p < last && *p == u'.' && (digits > 0 || (p + 1 < last && isDigit(p[1])))) {
+        const int before = digits;
+        p = readDigits(p + 1);
+        fractionDigits = digits - before;
     }
-    if (digits == 0) return scan;
-    if (i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
-        std::size_t j = i + 1;
-        if (j < text.size() && (text[j] == u'+' || text[j] == u'-')) ++j;
-        const std::size_t first = j;
-        while (j < text.size() && isDigit(text[j])) ++j;
-        if (j > first) scan.simple = false, i = j;
+    if (digits == 0) return Scan{pos};
+    bool simple = digits <= 15;
+    if (p < last && (*p == u'e' || *p == u'E')) {
+        const char16_t* q = p + 1;
+        if (q < last && (*q == u'+' || *q == u'-')) ++q;
+        const char16_t* const exponent = q;
+        while (q < last && isDigit(*q)) ++q;
+        if (q > exponent) simple = false, p = q;
     }
-    scan.end = i;
-    return scan;
+    return Scan{static_cast<std::size_t>(p - first), negative, simple, mantissa, fractionDigits};
 }
 
 locale_t cLocale() {
@@ -86,6 +92,36 @@ std::size_t skipBlanks(std::u16string_view text, std::size_t i) {
 
 std::u16string ascii(std::string_view s) { return std::u16string(s.begin(), s.end()); }
 
+// The whole number of hundredths nearest to the exact binary value of x, exact
+// halves away from zero, for |x| < 1e13. Four daily means a day are written this
+// way, and printf-style rounding through to_chars costs ten times as much.
+std::int64_t nearestHundredths(double x) {
+    const double p = x * 100;
+    const double error = std::fma(x, 100.0, -p);  // p + error is 100x exactly
+    double n = std::round(p);
+    // With |p| < 2^50, p - n and d -+ 0.5 are exact, and the sign of a sum of two
+    // doubles is the sign of the exact sum: the comparisons below are exact.
+    const double d = p - n;
+    const double aboveHalf = (d - 0.5) + error, belowHalf = (d + 0.5) + error;
+    if (aboveHalf > 0 || (aboveHalf == 0 && x > 0)) n += 1;
+    else if (belowHalf < 0 || (belowHalf == 0 && x < 0)) n -= 1;
+    return static_cast<std::int64_t>(n);
+}
+
+// Hundredths as "#0.00", without a minus sign for zero.
+std::u16string hundredthsText(std::int64_t hundredths) {
+    char buf[32];
+    char* end = buf + sizeof buf;
+    char* p = end;
+    std::uint64_t v = hundredths < 0 ? 0 - static_cast<std::uint64_t>(hundredths) : static_cast<std::uint64_t>(hundredths);
+    for (int i = 0; i < 3 || v > 0; ++i, v /= 10) {
+        if (i == 2) *--p = '.';
+        *--p = static_cast<char>('0' + v % 10);
+    }
+    if (hundredths < 0) *--p = '-';
+    return ascii(std::string_view(p, static_cast<std::size_t>(end - p)));
+}
+
 }  // namespace
 
 double leadingNumber(std::u16string_view text) {
@@ -105,6 +141,7 @@ bool isBlank(std::u16string_view text) { return skipBlanks(text, 0) == text.size
 
 std::u16string twoDecimal(double x) {
     if (!std::isfinite(x)) throw Error::overflow();
+    if (std::fabs(x) < 1e13) return hundredthsText(nearestHundredths(x));
     char buf[400];
     // Exact halves are the only case where to_chars' ties-to-even differs from the
     // wanted halves away from zero. A binary value is exactly half a hundredth away
@@ -119,7 +156,7 @@ std::u16string twoDecimal(double x) {
         ++digits.back();
         return ascii(digits);
     }
-    // to_chars rounds the exact binary value like printf, only faster.
+    // to_chars rounds the exact binary value like printf.
     const auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, 2);
     const std::string_view s(buf, static_cast<std::size_t>(r.ptr - buf));
     return ascii(s == "-0.00" ? std::string_view("0.00") : s);

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <functional>
 #include <limits>
+#include <random>
+#include <string>
 
 #include "common/Error.h"
 #include "tests/support/ErrorOf.h"
@@ -59,6 +63,53 @@ TEST(TwoDecimal, RoundsTheExactValueWithHalvesAwayFromZero) {
         {999.995, "1000.00"}, {0.004, "0.00"},      {0, "0.00"},         {-0.0, "0.00"},
     };
     for (const auto& c : cases) EXPECT_EQ(toUtf8(twoDecimal(c.value)), c.text) << c.value;
+}
+
+// The two-decimal form the slow way: all the exact decimal digits of the value
+// (a double has at most 1074 after the point), rounded at the third decimal.
+std::string twoDecimalByExactDigits(double x) {
+    static char buf[1600];
+    const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::fixed, 1100);
+    const std::string exact(buf, r.ptr);
+    const std::size_t point = exact.find('.');
+    std::string digits = exact.substr(0, point) + exact.substr(point + 1, 2);
+    if (exact[point + 3] >= '5') {
+        std::size_t i = digits.size();
+        while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
+        if (i == 0) digits.insert(digits.begin(), '1');
+        else ++digits[i - 1];
+    }
+    const bool zero = digits.find_first_not_of('0') == std::string::npos;
+    return (x < 0 && !zero ? "-" : "") + digits.substr(0, digits.size() - 2) + "." + digits.substr(digits.size() - 2);
+}
+
+TEST(TwoDecimal, AgreesWithTheExactDigitsAcrossMagnitudes) {
+    std::mt19937_64 random(20261208);
+    std::uniform_real_distribution<double> mantissa(-1.0, 1.0);
+    std::uniform_int_distribution<int> exponent(-6, 16);
+    std::uniform_int_distribution<long long> eighths(-80'000'000'000'000LL, 80'000'000'000'000LL);
+    for (int i = 0; i < 20000; ++i) {
+        // Random reals of every size around the two-decimal range, exact halves of a
+        // hundredth (odd eighths) and their neighbours one unit in the last place away.
+        const double real = mantissa(random) * std::pow(10.0, exponent(random));
+        const double half = static_cast<double>(eighths(random) | 1) / 8 / std::pow(10.0, i % 4);
+        for (double x : {real, half, std::nextafter(half, 0.0), std::nextafter(half, half * 2)})
+            ASSERT_EQ(toUtf8(twoDecimal(x)), twoDecimalByExactDigits(x)) << std::hexfloat << x;
+    }
+}
+
+TEST(LeadingNumber, AgreesWithStrtodOnDecimalTexts) {
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> length(1, 20), digit(0, 9), coin(0, 3);
+    for (int i = 0; i < 20000; ++i) {
+        std::string text = coin(random) == 0 ? "-" : "";
+        const int whole = length(random), fraction = coin(random) == 0 ? 0 : length(random);
+        for (int k = 0; k < whole; ++k) text += static_cast<char>('0' + digit(random));
+        if (fraction > 0) text += '.';
+        for (int k = 0; k < fraction; ++k) text += static_cast<char>('0' + digit(random));
+        if (coin(random) == 0) text += "e" + std::to_string(digit(random) - 5);
+        ASSERT_EQ(leadingNumber(fromUtf8(text + "x")), std::strtod(text.c_str(), nullptr)) << text;
+    }
 }
 
 TEST(PlainDecimal, WritesTheShortestTextThatReadsBack) {

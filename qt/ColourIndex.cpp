@@ -1,8 +1,13 @@
 #include "qt/ColourIndex.h"
 
 #include <algorithm>
+#include <bit>
 #include <limits>
 #include <numeric>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace tellvane {
 namespace {
@@ -62,6 +67,22 @@ private:
     int bits_ = 0;
 };
 
+// Where the run of colour c that goes on at row[x] ends. Most of a chart is long
+// runs of its background, so four pixels are compared at a time where SSE2 allows.
+int runEnd(const std::uint32_t* row, int x, int width, std::uint32_t c) {
+#if defined(__SSE2__)
+    const __m128i colour = _mm_set1_epi32(static_cast<int>(c));
+    const __m128i rgb = _mm_set1_epi32(static_cast<int>(kRgbMask));
+    for (; x + 4 <= width; x += 4) {
+        const __m128i four = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x)), rgb);
+        const unsigned equal = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi32(four, colour)));
+        if (equal != 0xFFFF) return x + std::countr_one(equal) / 4;
+    }
+#endif
+    while (x < width && (row[x] & kRgbMask) == c) ++x;
+    return x;
+}
+
 // Calls f(colour, run length) for each run of equal pixels, row by row.
 template <typename F>
 void eachRun(const QImage& image, F&& f) {
@@ -69,8 +90,7 @@ void eachRun(const QImage& image, F&& f) {
         const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
         for (int x = 0, w = image.width(); x < w;) {
             const std::uint32_t c = row[x] & kRgbMask;
-            int end = x + 1;
-            while (end < w && (row[end] & kRgbMask) == c) ++end;
+            const int end = runEnd(row, x + 1, w, c);
             f(c, end - x);
             x = end;
         }

@@ -1,6 +1,8 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "qt/ColourIndex.h"
 
 namespace tellvane {
@@ -19,6 +21,26 @@ TEST(ColourIndex, FewColoursAreKeptExactly) {
     EXPECT_EQ(indexed.palette.size(), 31u);  // white and the row's 30
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 30; ++x) EXPECT_EQ(rgbOf(indexed, x, y), image.pixel(x, y) & 0xFFFFFFu);
+}
+
+TEST(ColourIndex, RunsOfAnyLengthAtAnyPositionAndWidth) {
+    // Runs are found several pixels at a time: every length, every start within a
+    // group of pixels, and widths that leave a ragged end must come out exact.
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> runLength(1, 9), colour(0, 2);
+    const std::uint32_t colours[] = {0xFFFFFFu, 0x000000u, 0x0000FFu};
+    for (int width = 1; width <= 13; ++width) {
+        QImage image(width, 40, QImage::Format_RGB32);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < width;) {
+                const std::uint32_t c = colours[colour(random)];
+                for (int end = std::min(width, x + runLength(random)); x < end; ++x) image.setPixel(x, y, 0xFF000000u | c);
+            }
+        const IndexedImage indexed = indexColours(image);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < width; ++x)
+                ASSERT_EQ(rgbOf(indexed, x, y), image.pixel(x, y) & 0xFFFFFFu) << width << " " << x << "," << y;
+    }
 }
 
 TEST(ColourIndex, ManyColoursKeepTheFrequentOnesAndMapTheRestToTheNearest) {

@@ -3,6 +3,7 @@
 #include "common/Text.h"
 #include "records/CsvRecords.h"
 #include "records/TextDecoder.h"
+#include "records/TextTrim.h"
 
 namespace tellvane {
 namespace {
@@ -32,10 +33,12 @@ void readHourlyCsv(std::string_view text, const std::string& file, StationRecord
         }
         if (cells.size() != kCells)
             throw place.error(std::to_string(cells.size()) + " cells, expected 26 (station, date, 24 hours)");
+        // Blanks around a cell are layout even inside quotes: a quoted blank
+        // reading is no reading, not a reading of 0.
         const auto decode = [&](const std::string& cell) {
-            auto decoded = utf8.decode(cell);
+            const auto decoded = utf8.decode(cell);
             if (!decoded) throw place.error("the text is not UTF-8");
-            return std::move(*decoded);
+            return std::u16string(trimBlanks(*decoded));
         };
         const std::u16string station = decode(cells[0]);
         if (station.empty()) throw place.error("the station number is empty");

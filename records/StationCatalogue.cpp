@@ -3,6 +3,7 @@
 #include "common/Text.h"
 #include "records/CsvRecords.h"
 #include "records/TextDecoder.h"
+#include "records/TextTrim.h"
 
 namespace tellvane {
 
@@ -24,7 +25,7 @@ StationCatalogue readStationCatalogue(std::string_view text, const std::string& 
         for (std::size_t i = 0; i < 4; ++i) {
             auto decoded = utf8.decode(record.cells[i]);
             if (!decoded) throw place.error("the text is not UTF-8");
-            cells[i] = std::move(*decoded);
+            cells[i] = trimBlanks(*decoded);  // also inside quotes
         }
         if (cells[0].empty()) throw place.error("the station number is empty");
         if (!catalogue.emplace(cells[0], StationNames{cells[1], cells[2], cells[3]}).second)

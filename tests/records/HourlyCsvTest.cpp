@@ -23,7 +23,8 @@ StationRecords read(const std::string& text) {
 
 TEST(HourlyCsv, ReadsEachStationDayAsItsTwentyFourTexts) {
     const auto records = read("\xEF\xBB\xBF# sample\n" + kHeader + row("A1", "2024-02-29", " \" 1.5\" ") +
-                              row("B2", "2024-03-01", "") + "A1,2024-03-01" + std::string(23, ',') + ",abc\n");
+                              row("B2", "2024-03-01", "") + "\" A1\t\",\" 2024-03-01 \",\" \"" +
+                              std::string(22, ',') + ",abc\n");
     ASSERT_EQ(records.all().size(), 2u);
     const Series& a = records.all()[0];
     EXPECT_EQ(a.station, u"A1");
@@ -31,10 +32,10 @@ TEST(HourlyCsv, ReadsEachStationDayAsItsTwentyFourTexts) {
     EXPECT_FALSE(a.names);
     ASSERT_EQ(a.days.size(), 2u);
     const HourCells& leapDay = a.days.at({2024, 2, 29});
-    EXPECT_EQ(leapDay[0], u" 1.5");  // the quotes keep what they hold
+    EXPECT_EQ(leapDay[0], u"1.5");  // blanks inside quotes are trimmed too
     EXPECT_EQ(leapDay[23], u"24");
     const HourCells& march = a.days.at({2024, 3, 1});
-    EXPECT_EQ(march[0], u"");
+    EXPECT_EQ(march[0], u"");  // a quoted blank is no reading
     EXPECT_EQ(march[23], u"abc");
     EXPECT_EQ(records.all()[1].days.at({2024, 3, 1})[0], u"");
 }

@@ -75,7 +75,7 @@ class RowReader {
 public:
     RowReader(const std::string& file, const WaterDbHeader& header, StationRecords& records)
         : header_(header), records_(records), series_(records.series(header.station, header.kind)), place_{file, 0} {
-        records.setNames(series_, header.names, place_);
+        records.setNames(series_, header.names, InputPlace{file, header.namesLine});
     }
 
     void read(const std::vector<std::u16string>& lines) {

@@ -46,6 +46,7 @@ WaterDbHeader parseWaterDbHeader(const std::vector<std::u16string>& lines, const
     header.kind = found->kind;
 
     std::array<std::optional<std::u16string>, kNameKeys> values;
+    std::array<long, kNameKeys> lineOf{};
     for (std::size_t i = 1; i <= 4; ++i) {
         const std::u16string_view line = lines[i];
         const std::size_t comma = line.find(u',');
@@ -57,10 +58,12 @@ WaterDbHeader parseWaterDbHeader(const std::vector<std::u16string>& lines, const
             throw InputError(file, static_cast<long>(i + 1),
                              "expected one of 水系名, 河川名, 観測所名, 観測所記号 followed by a comma and its value");
         values[slot] = std::u16string(trimBlanks(line.substr(comma + 1)));
+        lineOf[slot] = static_cast<long>(i + 1);
     }
     header.station = *values[kNumber];
-    if (header.station.empty()) throw InputError(file, 0, "the station number (観測所記号) is empty");
+    if (header.station.empty()) throw InputError(file, lineOf[kNumber], "the station number (観測所記号) is empty");
     header.names = {*values[kStation], *values[kSystem], *values[kRiver]};
+    header.namesLine = lineOf[kStation];
 
     for (std::size_t i = 5; i < 9; ++i)
         if (!lines[i].starts_with(u'#'))

@@ -147,6 +147,21 @@ TEST_P(WaterDbFileRejects, NamingFileAndLine) {
     }
 }
 
+TEST(WaterDbFile, NamesDifferentFromAnEarlierFileAreReportedAtTheNameLine) {
+    StationRecords records;
+    readWaterDbFile(download(kHourlyLevel, {hourlyRow("2023/01/01")}), "a.dat", records);
+    std::string renamed = download(kHourlyLevel, {hourlyRow("2023/01/02")});
+    renamed.replace(renamed.find(toShiftJis("茂志利")), toShiftJis("茂志利").size(), toShiftJis("別名"));
+    try {
+        readWaterDbFile(renamed, "b.dat", records);
+        FAIL() << "no error";
+    } catch (const InputError& e) {
+        EXPECT_EQ(e.file(), "b.dat");
+        EXPECT_EQ(e.line(), 4) << e.what();  // 観測所名
+        EXPECT_NE(e.message().find("named differently"), std::string::npos) << e.what();
+    }
+}
+
 std::string withLine(std::string bytes, int line, const std::string& replacement) {
     std::size_t from = 0;
     for (int i = 1; i < line; ++i) from = bytes.find("\r\n", from) + 2;
@@ -162,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
         Bad{"RainfallTable", download("時刻雨量月表検索結果", {}), 1, "not a table"},
         Bad{"Utf8File", "\xEF\xBB\xBF" + std::string("時刻水位月表検索結果\r\n"), 1, "Shift_JIS"},
         Bad{"NoStationNumber", download(kHourlyLevel, {}, "観測所コード,1"), 5, "観測所記号"},
-        Bad{"EmptyStationNumber", download(kHourlyLevel, {}, "観測所記号, "), 0, "empty"},
+        Bad{"EmptyStationNumber", download(kHourlyLevel, {}, "観測所記号, "), 5, "empty"},
         Bad{"FlagLegendOutOfPlace", withLine(kGood, 8, toShiftJis("フラグ")), 8, "#"},
         Bad{"NoColumnCaptions", withLine(kGood, 10, toShiftJis("1時")), 10, "captions"},
         Bad{"UnknownFlag", download(kHourlyLevel, {hourlyRow("2023/01/01", "    1.00", "!")}), 11, "unknown flag '!'"},

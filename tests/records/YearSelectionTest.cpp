@@ -38,6 +38,8 @@ TEST_F(YearSelectionTest, AsksForWhatTheDataLeavesOpen) {
     EXPECT_NE(failure({}).find("2 stations (A, B); choose one with --station"), std::string::npos);
     day(u"A", SeriesKind::Level, {2024, 1, 1});
     EXPECT_NE(failure({u"A", {}, {}}).find("2023, 2024; choose one with --year"), std::string::npos);
+    EXPECT_NE(failure({u"Z", {}, {}}).find("station Z has no readings in the data, which covers 2023, 2024"),
+              std::string::npos);
     day(u"A", SeriesKind::Discharge, {2023, 7, 1});
     EXPECT_NE(failure({u"A", 2023, {}}).find("choose one with --kind"), std::string::npos);
     EXPECT_NE(failure({u"A", 2023, SeriesKind::Unstated}).find("no readings of the kind"), std::string::npos);

@@ -8,6 +8,7 @@ enum ExitCode : int {
     kBadInput = 1,        ///< usage, or a data file that cannot be read as what it claims
     kBlockNotLoaded = 2,  ///< the data had nothing for a block; NenZu answered false
     kRunTimeError = 3,    ///< the control failed with a run-time error
+    kOutputFailed = 4,    ///< standard output could not be written (a full disk, a closed pipe)
 };
 
 }  // namespace tellvane::cli

@@ -12,7 +12,8 @@ int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostre
     CLI::App app{
         "Annual charts of daily water levels and discharges, from hourly or daily records.\n"
         "Exit codes: 0 success, 1 usage or bad input, 2 the data had nothing for the year\n"
-        "(NenZu false), 3 a run-time error of the control; batch: non-zero when any failed.",
+        "(NenZu false), 3 a run-time error of the control, 4 standard output could not be\n"
+        "written; batch: non-zero when any failed.",
         "tellvane"};
     app.require_subcommand(1);
 
@@ -29,7 +30,9 @@ int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostre
                      "Data files, or folders of them: hourly CSV (.csv) or water information database downloads (.dat)")
         ->required();
     batch->add_option("--stations", batchOptions.stations, "Station catalogue CSV: station,name,water_system,river");
-    batch->add_option("--out", batchOptions.out, "Folder for the charts, NO_YYYY.png and NO_YYYY.pdf each")
+    batch->add_option("--out", batchOptions.out,
+                      "Folder for the charts, NO_YYYY.png and NO_YYYY.pdf each (NO_YYYY_level and "
+                      "NO_YYYY_discharge when the year has both kinds)")
         ->capture_default_str();
     batch->add_option("--jobs", batchOptions.jobs, "Station-years rendered at once (default: one per core)")
         ->check(CLI::PositiveNumber);
@@ -43,19 +46,28 @@ int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostre
         app.add_subcommand("trace", "Print the calls of NenZu's drawing as JSON lines, the host's events among them");
     addYearOptions(*trace, traceOptions.year);
     addSizeOption(*trace, traceOptions.size);
-    trace->add_flag("--plot", traceOptions.plot, "Then run NenzuSakuzu and print the plot document's calls");
+    trace->add_flag("--plot", traceOptions.plot,
+                    "Then run NenzuSakuzu and print the plot document's calls (default pens: no settings are read)");
 
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
         return app.exit(e, out, err) == 0 ? kSuccess : kBadInput;
     }
-    if (trace->parsed()) return runTrace(traceOptions, out, err);
-    // Every other command draws with Qt.
-    const GuiApplicationScope gui;
-    if (render->parsed()) return runRender(renderOptions, out, err);
-    if (batch->parsed()) return runBatch(batchOptions, terminal, out, err);
-    return runStats(statsOptions, out, err);
+    const int code = [&] {
+        if (trace->parsed()) return runTrace(traceOptions, out, err);
+        // Every other command draws with Qt.
+        const GuiApplicationScope gui;
+        if (render->parsed()) return runRender(renderOptions, out, err);
+        if (batch->parsed()) return runBatch(batchOptions, terminal, out, err);
+        return runStats(statsOptions, out, err);
+    }();
+    // What a script reads from the tool is its output: losing it is no success.
+    if (!out.flush()) {
+        err << "tellvane: standard output could not be written\n";
+        return code == kSuccess ? kOutputFailed : code;
+    }
+    return code;
 }
 
 }  // namespace tellvane::cli

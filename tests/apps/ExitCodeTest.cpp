@@ -110,5 +110,15 @@ TEST(ExitCodes, ReachTheShellThroughTheProgram) {
     EXPECT_EQ(WEXITSTATUS(status), 2);
 }
 
+TEST(ExitCodes, OutputThatCannotBeWrittenIsNoSuccess) {
+    for (const char* subcommand : {"stats", "trace"}) {
+        const std::string command = std::string(TELLVANE_PROGRAM) + " " + subcommand + " --data " + kNukada +
+                                    " >/dev/full 2>/dev/null";
+        const int status = std::system(command.c_str());
+        ASSERT_TRUE(WIFEXITED(status)) << subcommand;
+        EXPECT_EQ(WEXITSTATUS(status), 4) << subcommand;
+    }
+}
+
 }  // namespace
 }  // namespace tellvane

@@ -27,17 +27,20 @@ void check(int status, const std::string& path) {
     if (status != 0) throw failed(path, spng_strerror(status));
 }
 
-}  // namespace
+// Removes a partly written file unless it was kept.
+struct PartFile {
+    std::string path;
+    bool kept = false;
+    ~PartFile() {
+        if (!kept) std::remove(path.c_str());
+    }
+};
 
-void writePng(const QImage& image, const std::string& path) {
-    if (image.isNull()) throw failed(path, "the picture is empty");
-    const IndexedImage indexed = indexColours(image);
-
-    std::unique_ptr<std::FILE, FileClose> file(std::fopen(path.c_str(), "wb"));
-    if (!file) throw failed(path, "cannot be opened for writing");
+// The indexed picture as PNG into an open file; fails with the path in the error.
+void encode(const IndexedImage& indexed, std::FILE* file, const std::string& path) {
     std::unique_ptr<spng_ctx, ContextFree> ctx(spng_ctx_new(SPNG_CTX_ENCODER));
     if (!ctx) throw Error(kOutOfMemory, "Out of memory");
-    check(spng_set_png_file(ctx.get(), file.get()), path);
+    check(spng_set_png_file(ctx.get(), file), path);
 
     spng_ihdr header{};
     header.width = static_cast<std::uint32_t>(indexed.width);
@@ -61,7 +64,24 @@ void writePng(const QImage& image, const std::string& path) {
                             SPNG_ENCODE_FINALIZE),
           path);
     ctx.reset();
+    if (std::fflush(file) != 0 || std::ferror(file)) throw failed(path, "cannot be written");
+}
+
+}  // namespace
+
+void writePng(const QImage& image, const std::string& path) {
+    if (image.isNull()) throw failed(path, "the picture is empty");
+    const IndexedImage indexed = indexColours(image);
+
+    // Written beside the target and renamed into place when complete, so that a
+    // failure never leaves a truncated picture or destroys an earlier one.
+    PartFile part{path + ".part"};
+    std::unique_ptr<std::FILE, FileClose> file(std::fopen(part.path.c_str(), "wb"));
+    if (!file) throw failed(path, "cannot be opened for writing");
+    encode(indexed, file.get(), path);
     if (std::fclose(file.release()) != 0) throw failed(path, "cannot be written");
+    if (std::rename(part.path.c_str(), path.c_str()) != 0) throw failed(path, "cannot be renamed into place");
+    part.kept = true;
 }
 
 }  // namespace tellvane

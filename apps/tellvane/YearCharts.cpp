@@ -17,6 +17,21 @@ constexpr const char* kPlotFile = "M_g_l.kvd";
     throw Error(kFileAccess, "Path/File access error: " + what + ": " + ec.message());
 }
 
+// A file written under a passing name; removed unless it was moved into place.
+struct Staged {
+    std::filesystem::path path;
+    ~Staged() {
+        std::error_code ignored;
+        std::filesystem::remove(path, ignored);
+    }
+};
+
+void moveInto(const std::filesystem::path& from, const std::filesystem::path& to) {
+    std::error_code ec;
+    std::filesystem::rename(from, to, ec);
+    if (ec) fileAccess("cannot move " + from.string() + " to " + to.string(), ec);
+}
+
 void makeFolder(const std::filesystem::path& dir) {
     if (dir.empty()) return;  // the current folder
     std::error_code ec;
@@ -47,13 +62,15 @@ bool writeYearCharts(HostedYear& year, ChartSize size, const ChartPaths& paths, 
     control.setEvents(&year.events());
     if (!control.NenZu()) return false;
 
+    // Both files or neither: the picture waits beside its place until the page is
+    // written, so that a failed page leaves no new picture and keeps an old one.
     makeFolder(paths.png.parent_path());
-    chart.surface().savePng(paths.png.string());
+    const Staged picture{paths.png.string() + ".new"};
+    chart.surface().savePng(picture.path.string());
     makeFolder(workDir);
     control.NenzuSakuzu();
-    std::error_code ec;
-    std::filesystem::rename(workDir / kPlotFile, paths.pdf, ec);
-    if (ec) fileAccess("cannot move " + (workDir / kPlotFile).string() + " to " + paths.pdf.string(), ec);
+    moveInto(workDir / kPlotFile, paths.pdf);
+    moveInto(picture.path, paths.png);
     return true;
 }
 

@@ -28,7 +28,8 @@ std::string chartStem(const SelectedYear& selected);
 /// then NenzuSakuzu with the library location at workDir, polling events while the
 /// page is written, and moves workDir's M_g_l.kvd to paths.pdf. Folders are created
 /// as needed. Returns false, having written nothing, when NenZu reports a block not
-/// loaded (its message goes to err). Run-time errors reach the caller as Error.
+/// loaded (its message goes to err). Run-time errors reach the caller as Error, and
+/// then neither file has been written or replaced.
 bool writeYearCharts(HostedYear& year, ChartSize size, const ChartPaths& paths, const std::filesystem::path& workDir,
                      EventPump& events, std::ostream& err);
 

@@ -7,6 +7,7 @@
 #include "tests/apps/ChartFiles.h"
 #include "tests/apps/RunTellvane.h"
 #include "tests/qt/Pixels.h"
+#include "tests/qt/TemporaryConfigHome.h"
 #include "tests/records/TestFiles.h"
 
 namespace tellvane {
@@ -68,6 +69,27 @@ TEST(RenderCommand, AYearWithoutDataWritesNothing) {
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("水位データ読込みエラーです。"), std::string::npos) << run.err;
     EXPECT_FALSE(fs::exists(out));
+}
+
+TEST(RenderCommand, AFailedPageWritesNeitherFileAndKeepsEarlierOnes) {
+    ScratchDir dir;
+    const fs::path png = dir.path() / "303011283322030_2025.png", pdf = dir.path() / "303011283322030_2025.pdf";
+    const auto good = runTellvane({"render", "--data", kNukada, "--out", dir.path().string()});
+    ASSERT_EQ(good.code, 0) << good.err;
+    const auto pngSize = fs::file_size(png), pdfSize = fs::file_size(pdf);
+
+    // A pen beyond 16 bits fails the plotted page with Overflow, after the picture.
+    test::TemporaryConfigHome home;
+    ASSERT_TRUE(home.write("BRACKENLY", "[SETTING]\nHougan1Pen=70000\n"));
+    const auto failed =
+        runTellvane({"render", "--data", kNukada, "--size", "640x480", "--out", dir.path().string()});
+    EXPECT_EQ(failed.code, 3);
+    EXPECT_NE(failed.err.find("run-time error 6"), std::string::npos) << failed.err;
+    EXPECT_EQ(fs::file_size(png), pngSize);
+    EXPECT_EQ(test::pngImage(png).size(), QSize(1024, 768));  // the earlier picture, not the 640 x 480 one
+    EXPECT_EQ(fs::file_size(pdf), pdfSize);
+    for (const auto& entry : fs::directory_iterator(dir.path()))
+        EXPECT_TRUE(entry.path() == png || entry.path() == pdf) << entry.path();
 }
 
 TEST(RenderCommand, TheProgramRunsOffscreenByItself) {

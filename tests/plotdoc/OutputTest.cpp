@@ -6,13 +6,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <csignal>
-#include <sys/resource.h>
 
 #include "plotdoc/OutputJob.h"
 #include "plotdoc/PlotDocErrors.h"
 #include "tests/plotdoc/PlotDocTesting.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/FileSizeLimit.h"
 
 namespace tellvane::plotdoc::test {
 namespace {
@@ -89,25 +88,7 @@ TEST(Output, AnUnwritableDirectoryFailsAtCloseAndLeavesNothing) {
     EXPECT_EQ(entries(dir.path()), QStringList{"plain"});
 }
 
-// Lowers the largest file this process may write, as a full disk would stop it.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = saved_;
-        lowered.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
-};
+using tellvane::test::FileSizeLimit;
 
 TEST(Output, AFailedWriteKeepsTheEarlierFileWhole) {
     QTemporaryDir dir;

@@ -1,3 +1,5 @@
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -10,6 +12,7 @@
 #include "qt/RasterSurface.h"
 #include "tests/qt/Pixels.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/FileSizeLimit.h"
 
 namespace tellvane {
 namespace {
@@ -270,6 +273,25 @@ TEST(RasterSurface, SavingWhereNoFileCanBeFails) {
     EXPECT_EQ(errorOf([&] { s.savePng("/nonexistent-directory/chart.png"); }), kFileAccess);
     RasterSurface empty;
     EXPECT_EQ(errorOf([&] { empty.savePng("/tmp/never-written.png"); }), kFileAccess);
+}
+
+TEST(RasterSurface, AFailedSaveKeepsTheEarlierPictureWhole) {
+    RasterSurface s(QSize(300, 200));
+    s.setTextPos(10, 10);
+    s.print(u"日水位年図");
+    QTemporaryDir dir;
+    const std::string path = dir.filePath(QStringLiteral("chart.png")).toStdString();
+    s.savePng(path);
+    const QImage earlier(QString::fromStdString(path));
+    ASSERT_FALSE(earlier.isNull());
+
+    s.fillBox(0, 0, 299, 199, kLightRed);
+    {
+        const test::FileSizeLimit fullDisk(100);  // the PNG is larger
+        EXPECT_EQ(errorOf([&] { s.savePng(path); }), kFileAccess);
+    }
+    EXPECT_EQ(QImage(QString::fromStdString(path)), earlier);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"chart.png"});  // no part file left
 }
 
 }  // namespace

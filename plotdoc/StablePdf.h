@@ -6,9 +6,12 @@
 
 namespace tellvane::plotdoc {
 
-/// The PDF with its creation and modification dates set to 2000-01-01 00:00:00 UTC
-/// and a file identifier, when it has one, derived from its contents. Every change
-/// keeps the length, so the cross-reference offsets stay valid.
+/// The PDF as the same page always gives it, whatever the time and time zone: its
+/// creation and modification dates set to 2000-01-01 00:00:00 UTC and its file
+/// identifier, when it has one, derived from its contents. Also mends two slips of
+/// the writer in the fonts: the base names of subset fonts get their subset tag, and
+/// the space glyph maps back to a space rather than a tab. The cross-reference
+/// offsets follow every change in length.
 QByteArray stablePdf(QByteArray pdf);
 
 }  // namespace tellvane::plotdoc

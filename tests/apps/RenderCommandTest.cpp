@@ -105,5 +105,22 @@ TEST(RenderCommand, TheProgramRunsOffscreenByItself) {
     EXPECT_EQ(test::fileStart(dir.path() / "303011283322030_2025.pdf", 5), "%PDF-");
 }
 
+TEST(RenderCommand, ThePageIsTheSameInEveryTimeZone) {
+    // The writer stamps local time, whose written form differs between zones.
+    ScratchDir dir;
+    std::string pages[3];
+    const char* zones[3] = {"UTC0", "JST-9", "EST5"};  // POSIX forms: no time zone files needed
+    for (int i = 0; i < 3; ++i) {
+        const fs::path out = dir.path() / std::to_string(i);
+        const std::string command = "TZ=" + std::string(zones[i]) + " " + TELLVANE_PROGRAM + " render --data " +
+                                    kNukada + " --out " + out.string() + " >/dev/null 2>&1";
+        ASSERT_EQ(std::system(command.c_str()), 0) << zones[i];
+        pages[i] = test::fileStart(out / "303011283322030_2025.pdf", 1 << 20);
+        ASSERT_GT(pages[i].size(), 1000u) << zones[i];
+    }
+    EXPECT_EQ(pages[1], pages[0]) << zones[1];
+    EXPECT_EQ(pages[2], pages[0]) << zones[2];
+}
+
 }  // namespace
 }  // namespace tellvane

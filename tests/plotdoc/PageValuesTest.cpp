@@ -7,7 +7,6 @@
 
 #include "plotdoc/PenTable.h"
 #include "plotdoc/PlotDocErrors.h"
-#include "plotdoc/StablePdf.h"
 #include "tests/plotdoc/PlotDocTesting.h"
 #include "tests/support/ErrorOf.h"
 
@@ -121,23 +120,6 @@ TEST(PageValues, PensOneToSixDifferAndStrayNumbersDrawWithPenZero) {
         EXPECT_EQ(penOf(stray).colour, penOf(0).colour) << stray;
         EXPECT_EQ(penOf(stray).width, penOf(0).width) << stray;
     }
-}
-
-TEST(PageValues, StablePdfFixesDatesAndIdentifierKeepingLengths) {
-    const QByteArray made = "1 0 obj\n<< /CreationDate (D:20261208004110+09'00') /ModDate (D:20261208004111Z) >>\n"
-                            "trailer << /ID [<0123456789abcdef0123456789ABCDEF> <FEDCBA9876543210FEDCBA9876543210>] >>";
-    const QByteArray stable = stablePdf(made);
-    ASSERT_EQ(stable.size(), made.size());
-    EXPECT_TRUE(stable.contains("/CreationDate (D:20000101000000+00'00')"));
-    EXPECT_TRUE(stable.contains("/ModDate (D:20000101000000Z)"));
-    EXPECT_FALSE(stable.contains("0123456789abcdef"));
-
-    QByteArray otherId = made;
-    otherId.replace("0123456789abcdef", "00000000000000ff");
-    EXPECT_EQ(stablePdf(otherId), stable) << "the identifier must not depend on the one the writer chose";
-    QByteArray otherPage = made;
-    otherPage.replace("1 0 obj", "2 0 obj");
-    EXPECT_NE(stablePdf(otherPage).right(80), stable.right(80)) << "another page, another identifier";
 }
 
 }  // namespace

@@ -52,7 +52,15 @@ TEST_F(PdfPage, JapaneseTextIsSearchableInAnEmbeddedSubsetFont) {
     ASSERT_GE(columns.size(), 8) << fonts;
     EXPECT_EQ(columns.mid(1, 3).join(' '), "CID TrueType Identity-H") << fonts;
     EXPECT_EQ(columns[columns.size() - 5], "yes") << "embedded:\n" << fonts;
+    EXPECT_EQ(columns[columns.size() - 4], "yes") << "named as a subset:\n" << fonts;
     EXPECT_EQ(columns[columns.size() - 3], "yes") << "with a Unicode map:\n" << fonts;
+    // The year text's spaces copy as spaces: the Unicode map sends no glyph to a tab.
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const qsizetype map = bytes.indexOf("beginbfrange");
+    ASSERT_GE(map, 0);
+    EXPECT_FALSE(bytes.mid(map, bytes.indexOf("endcmap", map) - map).contains("<0009>"));
     // The whole face is several megabytes; only the glyphs in use are embedded.
     EXPECT_LT(QFile(pdf).size(), 100 * 1024);
 }

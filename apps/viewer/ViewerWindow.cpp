@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QMenuBar>
@@ -130,10 +131,11 @@ bool ViewerWindow::savePage(const QString& path) {
         return false;
     }
     // The control writes its page into its library location: a fresh directory of
-    // our own, from which the page is moved to the file the user named.
-    QTemporaryDir dir;
+    // our own beside the file the user named, so that the finished page replaces
+    // an earlier file in one step and a failure leaves that file as it was.
+    QTemporaryDir dir(QFileInfo(path).absolutePath() + QStringLiteral("/.tellvane-page-XXXXXX"));
     if (!dir.isValid()) {
-        messages_.show(u"Cannot create a temporary directory for the page.", kViewerTitle, kCriticalOk);
+        messages_.show((tr("Cannot write the page to %1.").arg(path)).toStdU16String(), kViewerTitle, kCriticalOk);
         return false;
     }
     LoadedLibraryLocation& location = chart_->libraryLocation();
@@ -141,9 +143,9 @@ bool ViewerWindow::savePage(const QString& path) {
     const bool plotted = attempt(messages_, [&] { chart_->control().NenzuSakuzu(); });
     location.resetDirectory();
     if (!plotted) return false;
-    const QString page = dir.filePath(kPageFile);
-    if (QFile::exists(path)) QFile::remove(path);
-    if (!QFile::rename(page, path)) {
+    std::error_code ec;
+    std::filesystem::rename(pathOf(dir.filePath(kPageFile)), pathOf(path), ec);
+    if (ec) {
         messages_.show((tr("Cannot write the page to %1.").arg(path)).toStdU16String(), kViewerTitle, kCriticalOk);
         return false;
     }

@@ -1,6 +1,7 @@
 // The viewer driven as a user would, offscreen: open the sample, draw, resize,
 // edit the limits, write the page; the window's grab must show the chart.
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include "apps/viewer/ViewerWindow.h"
 #include "platform/Palette.h"
 #include "tests/qt/Pixels.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/FakePlatform.h"
 
 namespace tellvane::viewer {
@@ -195,6 +197,28 @@ TEST_F(Viewer, WritesThePlottedPageToTheChosenFile) {
     EXPECT_GT(page.size(), 1000);
     // The control writes to where it was loaded from again.
     EXPECT_EQ(window.chart().libraryLocation().directory(), LoadedLibraryLocation::loadedFrom());
+}
+
+TEST_F(Viewer, AFailedPageKeepsTheEarlierFileAndLeavesNothingElse) {
+    ASSERT_TRUE(window.openData({kNukada}));
+    ASSERT_TRUE(window.draw());
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("nukada.pdf"));
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old");
+    }
+    {
+        const test::FileSizeLimit fullDisk(100);  // the page is larger
+        EXPECT_FALSE(window.savePage(path));
+    }
+    EXPECT_EQ(box.shown.size(), 1u);
+    QFile page(path);
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    EXPECT_EQ(page.readAll(), "old");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"nukada.pdf"});
 }
 
 TEST_F(Viewer, NothingIsWrittenBeforeAChartIsDrawn) {

@@ -24,7 +24,16 @@ TZenzuWidget::TZenzuWidget(const Parts& parts, QWidget* parent)
 // Picture1 goes before the surface it shows.
 TZenzuWidget::~TZenzuWidget() { delete picture1_; }
 
-void TZenzuWidget::resizeEvent(QResizeEvent*) {
+TZenzu& TZenzuWidget::control() {
+    // Qt holds the resize event of a hidden widget back until it is shown; a chart
+    // drawn before then must already fill the new size.
+    if (testAttribute(Qt::WA_PendingResizeEvent)) fitPicture();
+    return control_;
+}
+
+void TZenzuWidget::resizeEvent(QResizeEvent*) { fitPicture(); }
+
+void TZenzuWidget::fitPicture() {
     surface_.setDpi(logicalDpiX());
     control_.Resize();
 }

@@ -43,8 +43,9 @@ public:
     explicit TZenzuWidget(const Parts& parts, QWidget* parent = nullptr);
     ~TZenzuWidget() override;
 
-    /// The control: its public values, properties and methods.
-    TZenzu& control() { return control_; }
+    /// The control: its public values, properties and methods. A size given while
+    /// the widget is hidden reaches Picture1 here at the latest.
+    TZenzu& control();
     /// Picture1's picture, e.g. to save it.
     RasterSurface& picture() { return surface_; }
     /// Where the plotted page goes; a host may name another directory.
@@ -63,6 +64,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    /// Picture1 over the client area at the widget's resolution.
+    void fitPicture();
+
     WidgetContainer container_;
     RasterSurface surface_;
     QtScreen screen_;

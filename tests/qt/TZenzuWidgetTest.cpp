@@ -44,6 +44,21 @@ TEST(TZenzuWidget, Picture1CoversTheClientAreaThroughEveryResize) {
     }
 }
 
+TEST(TZenzuWidget, AChartDrawnBeforeTheWidgetIsShownFillsTheSizeGivenWhileHidden) {
+    // Qt delivers a hidden widget's resize only when it is shown.
+    test::YearHost host = test::YearHost::daily(2001, [](int m, int) { return std::u16string(m % 2 ? u"3" : u"5"); });
+    TZenzuWidget w;
+    w.setEvents(&host);
+    w.resize(400, 300);
+    ASSERT_TRUE(w.control().NenZu());
+    EXPECT_EQ(w.picture().image().size(), QSize(400, 300));
+    EXPECT_EQ(picture1(w)->geometry(), QRect(0, 0, 400, 300));
+    // The frame's lower right corner where a 400 x 300 chart puts it.
+    EXPECT_TRUE(test::isPalette(w.picture().image(), 390, 280, kGrey));
+    w.show();
+    EXPECT_TRUE(test::isPalette(w.picture().image(), 390, 280, kGrey)) << "showing keeps the chart";
+}
+
 TEST(TZenzuWidget, Picture1PaintsThePictureWhenExposed) {
     test::YearHost host = test::YearHost::daily(2001, [](int m, int) { return std::u16string(m % 2 ? u"3" : u"5"); });
     TZenzuWidget w;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <bit>
+#include <limits>
+#include <numeric>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -12,6 +14,16 @@ namespace {
 
 constexpr std::size_t kPaletteSize = 256;
 constexpr std::uint32_t kRgbMask = 0xFFFFFF;
+
+// Squared distance in RGB; good enough to pick the closest of a text's edge shades.
+long distance(std::uint32_t a, std::uint32_t b) {
+    long d = 0;
+    for (int shift : {16, 8, 0}) {
+        const long c = static_cast<long>((a >> shift) & 0xFF) - static_cast<long>((b >> shift) & 0xFF);
+        d += c * c;
+    }
+    return d;
+}
 
 // Colours to numbers in order of arrival, by open addressing: a chart has a few
 // hundred colours, so the table stays small enough for the first-level cache,
@@ -71,25 +83,23 @@ int runEnd(const std::uint32_t* row, int x, int width, std::uint32_t c) {
     return x;
 }
 
-// Calls f(colour, run length) for each run of equal pixels, row by row, while f
-// returns true; false when f stopped it.
+// Calls f(colour, run length) for each run of equal pixels, row by row.
 template <typename F>
-bool eachRun(const QImage& image, F&& f) {
+void eachRun(const QImage& image, F&& f) {
     for (int y = 0; y < image.height(); ++y) {
         const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
         for (int x = 0, w = image.width(); x < w;) {
             const std::uint32_t c = row[x] & kRgbMask;
             const int end = runEnd(row, x + 1, w, c);
-            if (!f(c, end - x)) return false;
+            f(c, end - x);
             x = end;
         }
     }
-    return true;
 }
 
 }  // namespace
 
-std::optional<IndexedImage> paletteImage(const QImage& source) {
+IndexedImage indexColours(const QImage& source) {
     // Not a copy of the source: a copy of an image being painted on is a deep one.
     QImage converted;
     if (source.format() != QImage::Format_RGB32) converted = source.convertToFormat(QImage::Format_RGB32);
@@ -98,29 +108,59 @@ std::optional<IndexedImage> paletteImage(const QImage& source) {
     out.width = image.width();
     out.height = image.height();
 
-    // First pass: the colours in order of appearance, and the runs of equal pixels
-    // by the index of their colour; given up at a colour too many.
+    // First pass: the runs of equal pixels by the number of their colour in order
+    // of appearance, and the colours with their counts.
     struct Run {
-        std::uint32_t index, length;
+        std::uint32_t number, length;
     };
     ColourNumbers number;
+    std::vector<std::uint32_t> colours;
+    std::vector<std::size_t> counts;
     std::vector<Run> runs;
     runs.reserve(static_cast<std::size_t>(out.height) * 64);
-    const bool fits = eachRun(image, [&](std::uint32_t c, int n) {
+    eachRun(image, [&](std::uint32_t c, int n) {
         const std::uint32_t k = number(c);
-        if (k == out.palette.size()) {
-            if (k == kPaletteSize) return false;
-            out.palette.push_back(c);
+        if (k == colours.size()) {
+            colours.push_back(c);
+            counts.push_back(0);
         }
+        counts[k] += static_cast<std::size_t>(n);
         runs.push_back({k, static_cast<std::uint32_t>(n)});
-        return true;
     });
-    if (!fits) return std::nullopt;
 
-    // Second pass: the runs as indices.
+    // The palette: every colour, or the most frequent ones and the nearest of them
+    // for the rest.
+    std::vector<std::uint8_t> index(colours.size());
+    if (colours.size() <= kPaletteSize) {
+        out.palette = colours;
+        std::iota(index.begin(), index.end(), std::uint8_t{0});
+    } else {
+        out.exact = false;
+        std::vector<std::uint32_t> order(colours.size());
+        std::iota(order.begin(), order.end(), 0u);
+        std::stable_sort(order.begin(), order.end(), [&](auto a, auto b) { return counts[a] > counts[b]; });
+        for (std::size_t k = 0; k < order.size(); ++k) {
+            if (k < kPaletteSize) {
+                index[order[k]] = static_cast<std::uint8_t>(k);
+                out.palette.push_back(colours[order[k]]);
+                continue;
+            }
+            long best = std::numeric_limits<long>::max();
+            for (std::size_t p = 0; p < kPaletteSize; ++p) {
+                const long d = distance(colours[order[k]], out.palette[p]);
+                if (d < best) {
+                    best = d;
+                    index[order[k]] = static_cast<std::uint8_t>(p);
+                }
+            }
+        }
+    }
+
+    // Second pass: the runs by palette index.
     out.pixels.resize(static_cast<std::size_t>(out.width) * static_cast<std::size_t>(out.height));
     std::uint8_t* dst = out.pixels.data();
-    for (const Run& r : runs) dst = std::fill_n(dst, r.length, static_cast<std::uint8_t>(r.index));
+    const std::uint8_t* const paletteIndex = index.data();
+    for (const Run& r : runs) dst = std::fill_n(dst, r.length, paletteIndex[r.number]);
     return out;
 }
 

@@ -16,9 +16,8 @@ TEST(ColourIndex, FewColoursAreKeptExactly) {
     QImage image(30, 20, QImage::Format_RGB32);
     image.fill(0xFFFFFFu);
     for (int x = 0; x < 30; ++x) image.setPixel(x, 5, 0xFF000000u | static_cast<std::uint32_t>(x * 0x010203));
-    const auto found = paletteImage(image);
-    ASSERT_TRUE(found);
-    const IndexedImage& indexed = *found;
+    const IndexedImage indexed = indexColours(image);
+    EXPECT_TRUE(indexed.exact);
     EXPECT_EQ(indexed.palette.size(), 31u);  // white and the row's 30
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 30; ++x) EXPECT_EQ(rgbOf(indexed, x, y), image.pixel(x, y) & 0xFFFFFFu);
@@ -37,25 +36,26 @@ TEST(ColourIndex, RunsOfAnyLengthAtAnyPositionAndWidth) {
                 const std::uint32_t c = colours[colour(random)];
                 for (int end = std::min(width, x + runLength(random)); x < end; ++x) image.setPixel(x, y, 0xFF000000u | c);
             }
-        const auto indexed = paletteImage(image);
-        ASSERT_TRUE(indexed) << width;
+        const IndexedImage indexed = indexColours(image);
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < width; ++x)
-                ASSERT_EQ(rgbOf(*indexed, x, y), image.pixel(x, y) & 0xFFFFFFu) << width << " " << x << "," << y;
+                ASSERT_EQ(rgbOf(indexed, x, y), image.pixel(x, y) & 0xFFFFFFu) << width << " " << x << "," << y;
     }
 }
 
-TEST(ColourIndex, APictureOfMoreThan256ColoursHasNoPalette) {
-    // 256 colours in full rows fit; one pixel of a 257th does not.
-    QImage image(64, 256, QImage::Format_RGB32);
-    for (int y = 0; y < 256; ++y)
-        for (int x = 0; x < 64; ++x) image.setPixel(x, y, 0xFF000000u | static_cast<std::uint32_t>(y << 8));
-    const auto fits = paletteImage(image);
-    ASSERT_TRUE(fits);
-    EXPECT_EQ(fits->palette.size(), 256u);
-    EXPECT_EQ(rgbOf(*fits, 10, 255), 0x00FF00u);
-    image.setPixel(63, 255, 0xFF0000FFu);
-    EXPECT_FALSE(paletteImage(image));
+TEST(ColourIndex, ManyColoursKeepTheFrequentOnesAndMapTheRestToTheNearest) {
+    // 255 frequent colours in full rows, and in the last row 255 rare shades of a
+    // red that none of the rows has.
+    QImage image(512, 300, QImage::Format_RGB32);
+    for (int y = 0; y < 300; ++y)
+        for (int x = 0; x < 512; ++x) image.setPixel(x, y, 0xFF000000u | static_cast<std::uint32_t>((y % 255) << 16));
+    for (int x = 0; x < 255; ++x) image.setPixel(x, 299, 0xFF800000u | static_cast<std::uint32_t>(x + 1));
+    const IndexedImage indexed = indexColours(image);
+    EXPECT_FALSE(indexed.exact);
+    EXPECT_EQ(indexed.palette.size(), 256u);
+    for (int y = 0; y < 299; ++y) EXPECT_EQ(rgbOf(indexed, 300, y), static_cast<std::uint32_t>((y % 255) << 16));
+    // One shade got the last place; the others are nearer to it than to any row.
+    for (int x = 0; x < 255; ++x) EXPECT_EQ(rgbOf(indexed, x, 299) & 0xFFFF00u, 0x800000u) << x;
 }
 
 }  // namespace

@@ -32,10 +32,7 @@ void BM_NenzuSakuzuToPdf(benchmark::State& state) {
             throw std::runtime_error("no PDF file was written");
     });
 }
-BENCHMARK(BM_NenzuSakuzuToPdf)
-    ->Unit(benchmark::kMillisecond)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime();
+BENCHMARK(BM_NenzuSakuzuToPdf)->Apply(onTheWallClock);
 
 // The bytes of the sample year's page.
 QByteArray samplePage() {
@@ -57,10 +54,7 @@ void BM_PageFileWrite_Synced(benchmark::State& state) {
         state.SetBytesProcessed(state.iterations() * page.size());
     });
 }
-BENCHMARK(BM_PageFileWrite_Synced)
-    ->Unit(benchmark::kMillisecond)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime();
+BENCHMARK(BM_PageFileWrite_Synced)->Apply(onTheWallClock);
 
 // The same steps without the sync: the share of the sync in the figures above.
 void BM_PageFileWrite_Unsynced(benchmark::State& state) {
@@ -80,10 +74,7 @@ void BM_PageFileWrite_Unsynced(benchmark::State& state) {
         state.SetBytesProcessed(state.iterations() * page.size());
     });
 }
-BENCHMARK(BM_PageFileWrite_Unsynced)
-    ->Unit(benchmark::kMillisecond)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime();
+BENCHMARK(BM_PageFileWrite_Unsynced)->Apply(onTheWallClock);
 
 }  // namespace
 }  // namespace tellvane::bench

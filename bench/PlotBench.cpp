@@ -14,20 +14,18 @@
 #include <stdexcept>
 
 #include "bench/SampleChart.h"
+#include "plot/PlotOutput.h"
 #include "plotdoc/PageFile.h"
 
 namespace tellvane::bench {
 namespace {
-
-// The name the control gives its plotted page in the library's directory.
-constexpr const char* kPlotFile = "M_g_l.kvd";
 
 void BM_NenzuSakuzuToPdf(benchmark::State& state) {
     reportingErrors(state, [&] {
         QTemporaryDir dir;
         SampleChart chart(1024, 768, dir.path().toStdU16String());
         for (auto _ : state) chart.control().NenzuSakuzu();
-        QFile written(dir.filePath(kPlotFile));
+        QFile written(dir.filePath(kPlotFileName));
         if (written.size() < 1000 || !written.open(QIODevice::ReadOnly) || !written.read(5).startsWith("%PDF"))
             throw std::runtime_error("no PDF file was written");
     });
@@ -39,7 +37,7 @@ QByteArray samplePage() {
     QTemporaryDir dir;
     SampleChart chart(1024, 768, dir.path().toStdU16String());
     chart.control().NenzuSakuzu();
-    QFile written(dir.filePath(kPlotFile));
+    QFile written(dir.filePath(kPlotFileName));
     if (!written.open(QIODevice::ReadOnly)) throw std::runtime_error("no PDF file was written");
     return written.readAll();
 }
@@ -49,7 +47,7 @@ void BM_PageFileWrite_Synced(benchmark::State& state) {
     reportingErrors(state, [&] {
         const QByteArray page = samplePage();
         QTemporaryDir dir;
-        const QString path = dir.filePath(kPlotFile);
+        const QString path = dir.filePath(kPlotFileName);
         for (auto _ : state) plotdoc::writePageFile(path, page);
         state.SetBytesProcessed(state.iterations() * page.size());
     });
@@ -61,7 +59,7 @@ void BM_PageFileWrite_Unsynced(benchmark::State& state) {
     reportingErrors(state, [&] {
         const QByteArray page = samplePage();
         QTemporaryDir dir;
-        const QString path = dir.filePath(kPlotFile);
+        const QString path = dir.filePath(kPlotFileName);
         const QString temporary = path + ".new";
         for (auto _ : state) {
             QFile file(temporary);

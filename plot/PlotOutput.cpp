@@ -1,12 +1,17 @@
 #include "plot/PlotOutput.h"
 
+#include <iterator>
+
 #include "platform/EventPump.h"
 #include "platform/LibraryLocation.h"
 #include "platform/Screen.h"
 
 namespace tellvane {
 
-std::u16string plotFilePath(LibraryLocation& library) { return library.directory() + kPathSeparator + u"M_g_l.kvd"; }
+std::u16string plotFilePath(LibraryLocation& library) {
+    const std::u16string name(std::begin(kPlotFileName), std::end(kPlotFileName) - 1);
+    return library.directory() + kPathSeparator + name;
+}
 
 void waitForOutput(PlotDocument& doc, EventPump& events) {
     while (doc.Active() && !doc.Done()) events.processPending();

@@ -10,7 +10,10 @@
 
 namespace tellvane {
 
-/// M_g_l.kvd in the library's directory.
+/// The name the control gives its plotted page; hosts move the page from there.
+inline constexpr char kPlotFileName[] = "M_g_l.kvd";
+
+/// kPlotFileName in the library's directory.
 std::u16string plotFilePath(LibraryLocation& library);
 
 /// Polls Active, then Done, letting the host process its pending events between

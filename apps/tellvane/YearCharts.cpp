@@ -5,13 +5,11 @@
 #include "apps/tellvane/RasterChart.h"
 #include "common/Error.h"
 #include "common/Text.h"
+#include "plot/PlotOutput.h"
 #include "qt/QtErrors.h"
 
 namespace tellvane::cli {
 namespace {
-
-// The name the control gives its plotted page in the library's directory.
-constexpr const char* kPlotFile = "M_g_l.kvd";
 
 [[noreturn]] void fileAccess(const std::string& what, const std::error_code& ec) {
     throw Error(kFileAccess, "Path/File access error: " + what + ": " + ec.message());
@@ -69,7 +67,7 @@ bool writeYearCharts(HostedYear& year, ChartSize size, const ChartPaths& paths, 
     chart.surface().savePng(picture.path.string());
     makeFolder(workDir);
     control.NenzuSakuzu();
-    moveInto(workDir / kPlotFile, paths.pdf);
+    moveInto(workDir / kPlotFileName, paths.pdf);
     moveInto(picture.path, paths.png);
     return true;
 }

@@ -26,8 +26,8 @@ std::string chartStem(const SelectedYear& selected);
 
 /// Runs NenZu on a raster chart of the size and writes its picture to paths.png;
 /// then NenzuSakuzu with the library location at workDir, polling events while the
-/// page is written, and moves workDir's M_g_l.kvd to paths.pdf. Folders are created
-/// as needed. Returns false, having written nothing, when NenZu reports a block not
+/// page is written, and moves the page (kPlotFileName in workDir) to paths.pdf.
+/// Folders are created as needed. Returns false, having written nothing, when NenZu reports a block not
 /// loaded (its message goes to err). Run-time errors reach the caller as Error, and
 /// then neither file has been written or replaced.
 bool writeYearCharts(HostedYear& year, ChartSize size, const ChartPaths& paths, const std::filesystem::path& workDir,

@@ -10,13 +10,11 @@
 #include <QTemporaryDir>
 
 #include "apps/viewer/Attempt.h"
+#include "plot/PlotOutput.h"
 #include "records/DataFiles.h"
 
 namespace tellvane::viewer {
 namespace {
-
-// The control writes its plotted page under this name in the library location.
-const QString kPageFile = QStringLiteral("M_g_l.kvd");
 
 TZenzuWidget::Parts withBox(TZenzuWidget::Parts parts, MessageBox& box) {
     parts.messageBox = &box;
@@ -144,7 +142,7 @@ bool ViewerWindow::savePage(const QString& path) {
     location.resetDirectory();
     if (!plotted) return false;
     std::error_code ec;
-    std::filesystem::rename(pathOf(dir.filePath(kPageFile)), pathOf(path), ec);
+    std::filesystem::rename(pathOf(dir.filePath(QLatin1String(kPlotFileName))), pathOf(path), ec);
     if (ec) {
         messages_.show((tr("Cannot write the page to %1.").arg(path)).toStdU16String(), kViewerTitle, kCriticalOk);
         return false;

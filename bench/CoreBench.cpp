@@ -61,7 +61,7 @@ void BM_NenZuFullYearNoDrawing(benchmark::State& state) {
     test::TestPlatform fakes;
     NullSurface surface(1024, 768);
     Platform platform = fakes.platform();
-    Platform nullPlatform{platform.container, surface,           platform.screen, platform.messageBox,
+    Platform nullPlatform{platform.container, surface,          platform.screen, platform.messageBox,
                           platform.settings,  platform.library, platform.events, platform.plotDocuments};
     TZenzu control(nullPlatform);
     PrefilledHost host;

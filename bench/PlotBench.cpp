@@ -5,10 +5,10 @@
 // thread of its own, so the CPU time reported is the whole process's and the
 // iterations follow the wall clock.
 
+#include <benchmark/benchmark.h>
 #include <QByteArray>
 #include <QFile>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <stdexcept>

@@ -4,8 +4,8 @@
 // chart drawn and written as a PNG file, and the PNG output alone. The CPU time
 // reported is the whole process's, in case Qt hands work to threads of its own.
 
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <QTemporaryDir>
 
 #include <string>
 

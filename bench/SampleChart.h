@@ -4,8 +4,8 @@
 // surface and plotting PDF pages with the real plot document factory. Needs a
 // running QGuiApplication.
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
+#include <QGuiApplication>
 
 #include <iostream>
 #include <stdexcept>

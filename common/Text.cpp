@@ -1,12 +1,12 @@
 #include "common/Text.h"
 
+#include <locale.h>
 #include <cerrno>
 #include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <locale.h>
 
 #include "common/CheckedInt.h"
 #include "common/Error.h"
@@ -22,7 +22,7 @@ bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 struct Scan {
     std::size_t end;
     bool negative = false;
-    bool simple = true;  // at most 15 digits and no exponent
+    bool simple = true;         // at most 15 digits and no exponent
     std::int64_t mantissa = 0;  // signed: converts to double in one instruction
     int fractionDigits = 0;
 };
@@ -103,8 +103,10 @@ std::int64_t nearestHundredths(double x) {
     // doubles is the sign of the exact sum: the comparisons below are exact.
     const double d = p - n;
     const double aboveHalf = (d - 0.5) + error, belowHalf = (d + 0.5) + error;
-    if (aboveHalf > 0 || (aboveHalf == 0 && x > 0)) n += 1;
-    else if (belowHalf < 0 || (belowHalf == 0 && x < 0)) n -= 1;
+    if (aboveHalf > 0 || (aboveHalf == 0 && x > 0))
+        n += 1;
+    else if (belowHalf < 0 || (belowHalf == 0 && x < 0))
+        n -= 1;
     return static_cast<std::int64_t>(n);
 }
 
@@ -113,7 +115,8 @@ std::u16string hundredthsText(std::int64_t hundredths) {
     char buf[32];
     char* end = buf + sizeof buf;
     char* p = end;
-    std::uint64_t v = hundredths < 0 ? 0 - static_cast<std::uint64_t>(hundredths) : static_cast<std::uint64_t>(hundredths);
+    std::uint64_t v =
+        hundredths < 0 ? 0 - static_cast<std::uint64_t>(hundredths) : static_cast<std::uint64_t>(hundredths);
     for (int i = 0; i < 3 || v > 0; ++i, v /= 10) {
         if (i == 2) *--p = '.';
         *--p = static_cast<char>('0' + v % 10);
@@ -195,7 +198,10 @@ std::u16string fromUtf8(std::string_view s) {
             bool ok = true;
             for (int k = 1; k <= more; ++k) {
                 const unsigned char d = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
-                if ((d & 0xC0) != 0x80) { ok = false; break; }
+                if ((d & 0xC0) != 0x80) {
+                    ok = false;
+                    break;
+                }
                 v = (v << 6) | (d & 0x3F);
             }
             static const char32_t minimum[] = {0, 0x80, 0x800, 0x10000};

@@ -17,9 +17,7 @@ double PageGeometry::y(double v) const {
     return finite(divide(finite(finite(v - Vmin()) * MajorStep_), ValueStep_) + kPlotBottom);
 }
 
-double PageGeometry::x(int m, int d) const {
-    return kPlotLeft + (m - 1) * MonthWidth_ + (d - 1) * MonthWidth_ / 31;
-}
+double PageGeometry::x(int m, int d) const { return kPlotLeft + (m - 1) * MonthWidth_ + (d - 1) * MonthWidth_ / 31; }
 
 double PageGeometry::x(long long n) const { return static_cast<double>(n) * MonthWidth_ / 31 + kPlotLeft; }
 

@@ -8,12 +8,12 @@ namespace tellvane {
 
 class PageGeometry {
 public:
-    static constexpr double kPlotLeft = 50;     ///< x of the value axis
-    static constexpr double kPlotWidth = 350;   ///< the right edge stands at 400
-    static constexpr double kPlotBottom = 20;   ///< y of the time axis
-    static constexpr double kPlotHeight = 230;  ///< the upper edge stands at 250
-    static constexpr double kPlotRight = kPlotLeft + kPlotWidth;    ///< x of the right edge
-    static constexpr double kPlotTop = kPlotBottom + kPlotHeight;   ///< y of the upper edge
+    static constexpr double kPlotLeft = 50;                        ///< x of the value axis
+    static constexpr double kPlotWidth = 350;                      ///< the right edge stands at 400
+    static constexpr double kPlotBottom = 20;                      ///< y of the time axis
+    static constexpr double kPlotHeight = 230;                     ///< the upper edge stands at 250
+    static constexpr double kPlotRight = kPlotLeft + kPlotWidth;   ///< x of the right edge
+    static constexpr double kPlotTop = kPlotBottom + kPlotHeight;  ///< y of the upper edge
 
     /// Reads the axis texts: ValueStep, then MajorStep and MonthWidth. Fails with
     /// Overflow when the limits are too far apart for a finite step.

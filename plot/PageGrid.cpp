@@ -10,10 +10,10 @@ constexpr double kLeft = PageGeometry::kPlotLeft;
 constexpr double kRight = PageGeometry::kPlotRight;
 constexpr double kBottom = PageGeometry::kPlotBottom;
 constexpr double kTop = PageGeometry::kPlotTop;
-constexpr double kStripLeft = kLeft - 10;      // the left strip's outer edge
-constexpr double kLabelFloor = kBottom - 10;   // the month-label strip's lower edge
-constexpr double kHeaderTop = kTop + 10;       // the header strip's upper edge
-constexpr double kHeaderRight = 224;           // the header strip's right end
+constexpr double kStripLeft = kLeft - 10;     // the left strip's outer edge
+constexpr double kLabelFloor = kBottom - 10;  // the month-label strip's lower edge
+constexpr double kHeaderTop = kTop + 10;      // the header strip's upper edge
+constexpr double kHeaderRight = 224;          // the header strip's right end
 
 // The statistics box sits on the rule 12 fifths of a quarter above the time axis;
 // the ten-day rules of its two months stop there.
@@ -32,8 +32,8 @@ void drawMonthRules(PlotDocument& doc, const PageGeometry& g, const GridPens& pe
     for (int m = 1; m <= 12; ++m) {
         const double x = kLeft + m * g.MonthWidth();
         if (m < 12) ruleLine(doc, x, kLabelFloor, x, kTop, pens.Hougan1Pen);
-        pageText(doc, x - g.MonthWidth() / 2, kBottom - 4.5, fullWidth(plainInteger(m)) + u"月", 4, pens.MojietcPen,
-                 1, kAnchorCentreTop);
+        pageText(doc, x - g.MonthWidth() / 2, kBottom - 4.5, fullWidth(plainInteger(m)) + u"月", 4, pens.MojietcPen, 1,
+                 kAnchorCentreTop);
     }
 }
 
@@ -76,8 +76,7 @@ void drawPageGrid(PlotDocument& doc, const PageGeometry& g, const GridPens& pens
     drawMonthRules(doc, g, pens);
     drawMinorValueRules(doc, g, pens);
     drawTenDayRules(doc, g, pens);
-    ruleLine(doc, kLeft + 9 * g.MonthWidth(), boxFloor(g), kLeft + 11 * g.MonthWidth(), boxFloor(g),
-             pens.Hougan1Pen);
+    ruleLine(doc, kLeft + 9 * g.MonthWidth(), boxFloor(g), kLeft + 11 * g.MonthWidth(), boxFloor(g), pens.Hougan1Pen);
 }
 
 }  // namespace tellvane

@@ -51,12 +51,12 @@ public:
                           OptionalValue opt2, OptionalValue opt3) = 0;
     /// A text placed by the anchor code (c mod 3: left, centre, right; c div 3:
     /// bottom, middle, top); width and height are one character's, in page units.
-    virtual void DrawText(double x, double y, const std::u16string& text, const ReservedWords& reserved,
-                          double width, double height, double extra, const PlotPen& pen, OptionalValue option,
+    virtual void DrawText(double x, double y, const std::u16string& text, const ReservedWords& reserved, double width,
+                          double height, double extra, const PlotPen& pen, OptionalValue option,
                           OptionalValue anchor) = 0;
     /// The title, as DrawText.
-    virtual void DrawTitle(double x, double y, const std::u16string& text, const ReservedWords& reserved,
-                           double width, double height, double extra, const PlotPen& pen, OptionalValue option,
+    virtual void DrawTitle(double x, double y, const std::u16string& text, const ReservedWords& reserved, double width,
+                           double height, double extra, const PlotPen& pen, OptionalValue option,
                            OptionalValue anchor) = 0;
     /// Starts the output of the finished page to the file.
     virtual void OutputToFile(const std::u16string& path) = 0;

@@ -40,9 +40,9 @@ void DisplayList::addLine(double x1, double y1, double x2, double y2, const Plot
     ops_.emplace_back(op);
 }
 
-void DisplayList::addText(double x, double y, const std::u16string& text, const ReservedWords& reserved,
-                          double width, double height, double extra, const PlotPen& pen, OptionalValue option,
-                          OptionalValue anchor, bool bold) {
+void DisplayList::addText(double x, double y, const std::u16string& text, const ReservedWords& reserved, double width,
+                          double height, double extra, const PlotPen& pen, OptionalValue option, OptionalValue anchor,
+                          bool bold) {
     const char* call = bold ? "DrawTitle" : "DrawText";
     for (const std::int32_t word : reserved)
         if (word != 0) refuse(call, "the five reserved words must be 0");

@@ -19,13 +19,13 @@ struct LineOp {
 };
 
 struct TextOp {
-    QPointF at;             ///< the anchor point, page units
+    QPointF at;  ///< the anchor point, page units
     QString text;
-    double width, height;   ///< one full-width character's box
-    bool millimetres;       ///< sizes in millimetres on the paper rather than page units
-    double rotation;        ///< degrees, counter-clockwise about the anchor point
+    double width, height;  ///< one full-width character's box
+    bool millimetres;      ///< sizes in millimetres on the paper rather than page units
+    double rotation;       ///< degrees, counter-clockwise about the anchor point
     std::int32_t pen;
-    int anchor;             ///< 0 to 8: c mod 3 left, centre, right; c div 3 bottom, middle, top
+    int anchor;  ///< 0 to 8: c mod 3 left, centre, right; c div 3 bottom, middle, top
     bool bold;
 };
 

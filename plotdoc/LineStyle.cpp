@@ -31,10 +31,14 @@ std::vector<double> dashPattern(const LineStyle& style, const PageSetup& setup) 
     const double s = style.patternScale;
     const double dash = setup.dashLength() * s, gap = setup.gapLength() * s, dot = kDotLength * s;
     switch (style.type) {
-        case LineType::Solid: return {};
-        case LineType::Dashed: return {dash, gap};
-        case LineType::Dotted: return {dot, gap};
-        case LineType::DashDot: return {setup.longDashLength() * s, gap, dot, gap};
+        case LineType::Solid:
+            return {};
+        case LineType::Dashed:
+            return {dash, gap};
+        case LineType::Dotted:
+            return {dot, gap};
+        case LineType::DashDot:
+            return {setup.longDashLength() * s, gap, dot, gap};
     }
     return {};
 }

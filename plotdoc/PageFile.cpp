@@ -10,7 +10,8 @@ namespace tellvane::plotdoc {
 namespace {
 
 [[noreturn]] void fail(const QString& path, const QString& reason) {
-    throw Error(kOutputFailed, "The plot file " + path.toStdString() + " could not be written: " + reason.toStdString());
+    throw Error(kOutputFailed,
+                "The plot file " + path.toStdString() + " could not be written: " + reason.toStdString());
 }
 
 }  // namespace

@@ -25,14 +25,15 @@ constexpr double kPerMillimetre = kResolution / 25.4;
 const QString kCreator = QStringLiteral("Tellvane plot document");
 
 void begin(QPainter& painter, QPaintDevice& device, const char* format) {
-    if (!painter.begin(&device)) throw Error(kOutputFailed, std::string("The ") + format + " page could not be started");
+    if (!painter.begin(&device))
+        throw Error(kOutputFailed, std::string("The ") + format + " page could not be started");
 }
 
 }  // namespace
 
 PageFormat formatOf(const QString& path) {
     return QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0 ? PageFormat::Svg
-                                                                                             : PageFormat::Pdf;
+                                                                                            : PageFormat::Pdf;
 }
 
 QByteArray renderPdf(const DisplayList& page, const PageSetup& setup) {
@@ -67,7 +68,8 @@ QByteArray renderSvg(const DisplayList& page, const PageSetup& setup) {
         generator.setOutputDevice(&buffer);
         generator.setResolution(kResolution);
         const QSizeF sheet = setup.sheet() * kPerMillimetre;
-        generator.setSize(QSize(static_cast<int>(std::lround(sheet.width())), static_cast<int>(std::lround(sheet.height()))));
+        generator.setSize(
+            QSize(static_cast<int>(std::lround(sheet.width())), static_cast<int>(std::lround(sheet.height()))));
         generator.setViewBox(QRectF(QPointF(0, 0), sheet));
         generator.setTitle(page.title());
         generator.setDescription(kCreator);

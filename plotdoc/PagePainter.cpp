@@ -88,9 +88,12 @@ private:
     QColor colour(const Pen& pen) const { return setup_.monochrome() ? QColor(Qt::black) : pen.colour; }
     Qt::PenCapStyle capStyle() const {
         switch (setup_.lineEnds()) {
-            case LineEnds::Flat: return Qt::FlatCap;
-            case LineEnds::Round: return Qt::RoundCap;
-            case LineEnds::Square: return Qt::SquareCap;
+            case LineEnds::Flat:
+                return Qt::FlatCap;
+            case LineEnds::Round:
+                return Qt::RoundCap;
+            case LineEnds::Square:
+                return Qt::SquareCap;
         }
         return Qt::RoundCap;
     }

@@ -63,9 +63,7 @@ void PageSetup::setUnitLength(double mm) {
 void PageSetup::setPaperSize(std::int32_t v) { paper_ = code("SetupValue11", v, 0, 6); }
 void PageSetup::setLandscape(bool landscape) { landscape_ = landscape; }
 
-QString PageSetup::fontFamily() const {
-    return family_.empty() ? kDefaultFamily : QString::fromStdU16String(family_);
-}
+QString PageSetup::fontFamily() const { return family_.empty() ? kDefaultFamily : QString::fromStdU16String(family_); }
 
 QPageSize PageSetup::pageSize() const {
     static constexpr std::array kSizes{QPageSize::A0, QPageSize::A1, QPageSize::A2, QPageSize::A3,

@@ -27,18 +27,54 @@ void PdfPlotDocument::drawing(const char* call) {
 bool PdfPlotDocument::Active() { return state_ == State::Started || state_ == State::Output; }
 bool PdfPlotDocument::Done() { return output_ && output_->done(); }
 
-void PdfPlotDocument::SetupValue1(const std::u16string& v) { setup("SetupValue1"); setup_.setFontFamily(v); }
-void PdfPlotDocument::SetupValue2(double v) { setup("SetupValue2"); setup_.setDashLength(v); }
-void PdfPlotDocument::SetupValue3(double v) { setup("SetupValue3"); setup_.setGapLength(v); }
-void PdfPlotDocument::SetupValue4(double v) { setup("SetupValue4"); setup_.setLongDashLength(v); }
-void PdfPlotDocument::SetupValue5(double v) { setup("SetupValue5"); setup_.setPatternOffset(v); }
-void PdfPlotDocument::SetupValue6(std::int32_t v) { setup("SetupValue6"); setup_.setOrigin(v); }
-void PdfPlotDocument::SetupValue7(std::int32_t v) { setup("SetupValue7"); setup_.setColourMode(v); }
-void PdfPlotDocument::SetupValue8(std::int32_t v) { setup("SetupValue8"); setup_.setCopies(v); }
-void PdfPlotDocument::SetupValue9(std::int32_t v) { setup("SetupValue9"); setup_.setLineEnds(v); }
-void PdfPlotDocument::SetupValue10(double v) { setup("SetupValue10"); setup_.setUnitLength(v); }
-void PdfPlotDocument::SetupValue11(std::int32_t v) { setup("SetupValue11"); setup_.setPaperSize(v); }
-void PdfPlotDocument::SetupValue12(bool v) { setup("SetupValue12"); setup_.setLandscape(v); }
+void PdfPlotDocument::SetupValue1(const std::u16string& v) {
+    setup("SetupValue1");
+    setup_.setFontFamily(v);
+}
+void PdfPlotDocument::SetupValue2(double v) {
+    setup("SetupValue2");
+    setup_.setDashLength(v);
+}
+void PdfPlotDocument::SetupValue3(double v) {
+    setup("SetupValue3");
+    setup_.setGapLength(v);
+}
+void PdfPlotDocument::SetupValue4(double v) {
+    setup("SetupValue4");
+    setup_.setLongDashLength(v);
+}
+void PdfPlotDocument::SetupValue5(double v) {
+    setup("SetupValue5");
+    setup_.setPatternOffset(v);
+}
+void PdfPlotDocument::SetupValue6(std::int32_t v) {
+    setup("SetupValue6");
+    setup_.setOrigin(v);
+}
+void PdfPlotDocument::SetupValue7(std::int32_t v) {
+    setup("SetupValue7");
+    setup_.setColourMode(v);
+}
+void PdfPlotDocument::SetupValue8(std::int32_t v) {
+    setup("SetupValue8");
+    setup_.setCopies(v);
+}
+void PdfPlotDocument::SetupValue9(std::int32_t v) {
+    setup("SetupValue9");
+    setup_.setLineEnds(v);
+}
+void PdfPlotDocument::SetupValue10(double v) {
+    setup("SetupValue10");
+    setup_.setUnitLength(v);
+}
+void PdfPlotDocument::SetupValue11(std::int32_t v) {
+    setup("SetupValue11");
+    setup_.setPaperSize(v);
+}
+void PdfPlotDocument::SetupValue12(bool v) {
+    setup("SetupValue12");
+    setup_.setLandscape(v);
+}
 
 void PdfPlotDocument::StartDocument() {
     if (state_ != State::Created) outOfOrder("StartDocument", "a document holds one page and is started once");
@@ -52,15 +88,15 @@ void PdfPlotDocument::DrawLine(double x1, double y1, double x2, double y2, const
 }
 
 void PdfPlotDocument::DrawText(double x, double y, const std::u16string& text, const ReservedWords& reserved,
-                               double width, double height, double extra, const PlotPen& pen,
-                               OptionalValue option, OptionalValue anchor) {
+                               double width, double height, double extra, const PlotPen& pen, OptionalValue option,
+                               OptionalValue anchor) {
     drawing("DrawText");
     page_.addText(x, y, text, reserved, width, height, extra, pen, option, anchor, false);
 }
 
 void PdfPlotDocument::DrawTitle(double x, double y, const std::u16string& text, const ReservedWords& reserved,
-                                double width, double height, double extra, const PlotPen& pen,
-                                OptionalValue option, OptionalValue anchor) {
+                                double width, double height, double extra, const PlotPen& pen, OptionalValue option,
+                                OptionalValue anchor) {
     drawing("DrawTitle");
     page_.addText(x, y, text, reserved, width, height, extra, pen, option, anchor, true);
 }

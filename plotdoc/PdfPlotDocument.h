@@ -56,8 +56,7 @@ public:
                   OptionalValue opt2, OptionalValue opt3) override;
     /// A text; option 1 gives its sizes in millimetres, extra is a rotation in degrees.
     void DrawText(double x, double y, const std::u16string& text, const ReservedWords& reserved, double width,
-                  double height, double extra, const PlotPen& pen, OptionalValue option,
-                  OptionalValue anchor) override;
+                  double height, double extra, const PlotPen& pen, OptionalValue option, OptionalValue anchor) override;
     /// The title: a bold text, also the file's title.
     void DrawTitle(double x, double y, const std::u16string& text, const ReservedWords& reserved, double width,
                    double height, double extra, const PlotPen& pen, OptionalValue option,

@@ -5,10 +5,10 @@
 namespace tellvane::plotdoc {
 
 enum PlotDocError : int {
-    kSetupRefused = 1101,    ///< a set-up value the document cannot honour
-    kDrawingRefused = 1102,  ///< a drawing value outside what the document accepts
-    kOutOfOrder = 1103,      ///< an operation in the wrong state of the document
-    kOutputFailed = 1104,    ///< the file could not be written
+    kSetupRefused = 1101,      ///< a set-up value the document cannot honour
+    kDrawingRefused = 1102,    ///< a drawing value outside what the document accepts
+    kOutOfOrder = 1103,        ///< an operation in the wrong state of the document
+    kOutputFailed = 1104,      ///< the file could not be written
     kNoGuiApplication = 1105,  ///< fonts need a running QGuiApplication
 };
 

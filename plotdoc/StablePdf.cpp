@@ -190,9 +190,12 @@ void forIdDigits(const QByteArray& pdf, qsizetype idAt, F f) {
     const qsizetype end = pdf.indexOf(']', idAt);
     bool inString = false;
     for (qsizetype at = idAt; at >= 0 && at < end; ++at) {
-        if (pdf[at] == '<') inString = true;
-        else if (pdf[at] == '>') inString = false;
-        else if (inString && isHex(pdf[at])) f(at);
+        if (pdf[at] == '<')
+            inString = true;
+        else if (pdf[at] == '>')
+            inString = false;
+        else if (inString && isHex(pdf[at]))
+            f(at);
     }
 }
 

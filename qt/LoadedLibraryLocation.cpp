@@ -38,7 +38,8 @@ std::u16string LoadedLibraryLocation::loadedFrom() {
     // The main program's entry has no name (the loader reports it as it was started,
     // perhaps relative to a directory since left); the kernel knows its real path.
     std::error_code ec;
-    const fs::path file = map->l_name && *map->l_name ? fs::absolute(map->l_name, ec) : fs::read_symlink("/proc/self/exe", ec);
+    const fs::path file =
+        map->l_name && *map->l_name ? fs::absolute(map->l_name, ec) : fs::read_symlink("/proc/self/exe", ec);
     if (ec || file.empty()) throw Error(kFileAccess, "Path/File access error: the loaded file has no path");
     const fs::path canonical = fs::weakly_canonical(file, ec);
     return withoutTrailingSeparator(fromUtf8((ec ? file : canonical).parent_path().string()));

@@ -60,9 +60,9 @@ void encode(const IndexedImage& indexed, std::FILE* file, const std::string& pat
 
     check(spng_set_option(ctx.get(), SPNG_FILTER_CHOICE, SPNG_FILTER_CHOICE_NONE), path);
     check(spng_set_option(ctx.get(), SPNG_IMG_COMPRESSION_LEVEL, 1), path);
-    check(spng_encode_image(ctx.get(), indexed.pixels.data(), indexed.pixels.size(), SPNG_FMT_PNG,
-                            SPNG_ENCODE_FINALIZE),
-          path);
+    check(
+        spng_encode_image(ctx.get(), indexed.pixels.data(), indexed.pixels.size(), SPNG_FMT_PNG, SPNG_ENCODE_FINALIZE),
+        path);
     ctx.reset();
     if (std::fflush(file) != 0 || std::ferror(file)) throw failed(path, "cannot be written");
 }

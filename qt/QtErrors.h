@@ -5,10 +5,10 @@
 namespace tellvane {
 
 enum QtErrorNumber : int {
-    kInvalidProcedureCall = 5,     ///< no screen to ask
-    kOutOfMemory = 7,              ///< the surface's image could not be allocated
-    kFileAccess = 75,              ///< a file could not be read or written
-    kInvalidPropertyValue = 380,   ///< a size the surface refuses
+    kInvalidProcedureCall = 5,    ///< no screen to ask
+    kOutOfMemory = 7,             ///< the surface's image could not be allocated
+    kFileAccess = 75,             ///< a file could not be read or written
+    kInvalidPropertyValue = 380,  ///< a size the surface refuses
 };
 
 }  // namespace tellvane

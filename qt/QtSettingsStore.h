@@ -17,8 +17,8 @@ public:
 
     /// The stored text, or fallback when there is no such file, section or key.
     /// A file that cannot be read or parsed fails with Path/File access error.
-    std::u16string read(const std::u16string& application, const std::u16string& section,
-                        const std::u16string& key, const std::u16string& fallback) override;
+    std::u16string read(const std::u16string& application, const std::u16string& section, const std::u16string& key,
+                        const std::u16string& fallback) override;
 };
 
 }  // namespace tellvane

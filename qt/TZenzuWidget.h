@@ -34,8 +34,8 @@ public:
     /// Realisations a host supplies instead of the widget's own; each must outlive
     /// the widget.
     struct Parts {
-        MessageBox* messageBox = nullptr;           ///< default: a modal QMessageBox
-        SettingsStore* settings = nullptr;          ///< default: the user's INI files
+        MessageBox* messageBox = nullptr;              ///< default: a modal QMessageBox
+        SettingsStore* settings = nullptr;             ///< default: the user's INI files
         PlotDocumentFactory* plotDocuments = nullptr;  ///< default: PDF pages
     };
 

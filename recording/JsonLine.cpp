@@ -25,11 +25,21 @@ std::string jsonString(std::string_view s) {
     for (const char ch : s) {
         const unsigned char c = static_cast<unsigned char>(ch);
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default:
                 if (c < 0x20) {
                     char buf[8];
@@ -57,7 +67,9 @@ JsonLine& JsonLine::add(std::string_view k, std::string_view utf8) {
     body_ += jsonString(utf8);
     return *this;
 }
-JsonLine& JsonLine::add(std::string_view k, const std::u16string& text) { return add(k, std::string_view(toUtf8(text))); }
+JsonLine& JsonLine::add(std::string_view k, const std::u16string& text) {
+    return add(k, std::string_view(toUtf8(text)));
+}
 JsonLine& JsonLine::add(std::string_view k, double v) { return addRaw(k, jsonNumber(v)); }
 JsonLine& JsonLine::add(std::string_view k, float v) { return addRaw(k, jsonNumber(v)); }
 JsonLine& JsonLine::add(std::string_view k, std::int32_t v) { return addRaw(k, std::to_string(v)); }

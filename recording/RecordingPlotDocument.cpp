@@ -55,7 +55,9 @@ bool RecordingPlotDocument::Done() {
     return outputStarted_ && polls_.doneReads > polls_.busyFor;
 }
 
-void RecordingPlotDocument::SetupValue1(const std::u16string& v) { log_.write(opLine("SetupValue1").add("value", v).str()); }
+void RecordingPlotDocument::SetupValue1(const std::u16string& v) {
+    log_.write(opLine("SetupValue1").add("value", v).str());
+}
 void RecordingPlotDocument::SetupValue2(double v) { log_.write(opLine("SetupValue2").add("value", v).str()); }
 void RecordingPlotDocument::SetupValue3(double v) { log_.write(opLine("SetupValue3").add("value", v).str()); }
 void RecordingPlotDocument::SetupValue4(double v) { log_.write(opLine("SetupValue4").add("value", v).str()); }
@@ -73,8 +75,8 @@ void RecordingPlotDocument::StartDocument() {
     open_ = true;
 }
 
-void RecordingPlotDocument::DrawLine(double x1, double y1, double x2, double y2, const PlotPen& pen,
-                                     OptionalValue opt1, OptionalValue opt2, OptionalValue opt3) {
+void RecordingPlotDocument::DrawLine(double x1, double y1, double x2, double y2, const PlotPen& pen, OptionalValue opt1,
+                                     OptionalValue opt2, OptionalValue opt3) {
     JsonLine line;
     line.add("op", "DrawLine").add("x1", x1).add("y1", y1).add("x2", x2).add("y2", y2);
     addPen(line, pen).addRaw("opt", "[" + optional(opt1) + "," + optional(opt2) + "," + optional(opt3) + "]");

@@ -52,8 +52,7 @@ public:
     void DrawLine(double x1, double y1, double x2, double y2, const PlotPen& pen, OptionalValue opt1,
                   OptionalValue opt2, OptionalValue opt3) override;
     void DrawText(double x, double y, const std::u16string& text, const ReservedWords& reserved, double width,
-                  double height, double extra, const PlotPen& pen, OptionalValue option,
-                  OptionalValue anchor) override;
+                  double height, double extra, const PlotPen& pen, OptionalValue option, OptionalValue anchor) override;
     void DrawTitle(double x, double y, const std::u16string& text, const ReservedWords& reserved, double width,
                    double height, double extra, const PlotPen& pen, OptionalValue option,
                    OptionalValue anchor) override;

@@ -51,14 +51,20 @@ void RecordingSurface::shape(const char* op, float x1, float y1, float x2, float
                    .add("color", std::int32_t{palette})
                    .str());
 }
-void RecordingSurface::line(float x1, float y1, float x2, float y2, int palette) { shape("line", x1, y1, x2, y2, palette); }
-void RecordingSurface::box(float x1, float y1, float x2, float y2, int palette) { shape("box", x1, y1, x2, y2, palette); }
+void RecordingSurface::line(float x1, float y1, float x2, float y2, int palette) {
+    shape("line", x1, y1, x2, y2, palette);
+}
+void RecordingSurface::box(float x1, float y1, float x2, float y2, int palette) {
+    shape("box", x1, y1, x2, y2, palette);
+}
 void RecordingSurface::fillBox(float x1, float y1, float x2, float y2, int palette) {
     shape("fill_box", x1, y1, x2, y2, palette);
 }
 void RecordingSurface::setTextPos(float x, float y) {
     log_.write(JsonLine().add("op", "text_pos").add("x", x).add("y", y).str());
 }
-void RecordingSurface::print(const std::u16string& text) { log_.write(JsonLine().add("op", "print").add("text", text).str()); }
+void RecordingSurface::print(const std::u16string& text) {
+    log_.write(JsonLine().add("op", "print").add("text", text).str());
+}
 
 }  // namespace tellvane

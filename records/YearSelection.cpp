@@ -46,8 +46,9 @@ SelectedYear selectYear(const StationRecords& records, const YearRequest& reques
         if (years.empty()) throw SelectionError("the data holds no readings");
         if (years.size() > 1) {
             if (series.empty())
-                throw SelectionError("station " + toUtf8(selected.station) + " has no readings in the data, which covers " +
-                                     listed(years) + "; choose a year with --year");
+                throw SelectionError("station " + toUtf8(selected.station) +
+                                     " has no readings in the data, which covers " + listed(years) +
+                                     "; choose a year with --year");
             throw SelectionError("station " + toUtf8(selected.station) + " has readings in " + listed(years) +
                                  "; choose one with --year");
         }

@@ -1,8 +1,8 @@
 #include "screenchart/ChartCaptions.h"
 
 #include "common/Era.h"
-#include "common/Rounding.h"
 #include "common/RealCheck.h"
+#include "common/Rounding.h"
 #include "common/Text.h"
 #include "control/DataKind.h"
 #include "platform/Palette.h"

@@ -17,12 +17,12 @@ public:
     /// Reads the surface's scale height, width and height again, and the axis texts.
     ChartGeometry(const ChartSource& source, DrawingSurface& surface);
 
-    Int16 Yb() const { return Yb_; }  ///< base line: y of the axis minimum and the frame's bottom
-    Int16 Wp() const { return Wp_; }  ///< plot width
-    Int16 Hp() const { return Hp_; }  ///< plot height
-    Int16 Pq() const { return Pq_; }  ///< pixels per quarter of the value axis
-    Int16 Pm() const { return Pm_; }  ///< pixels per month
-    double Vq() const { return Vq_; } ///< value per quarter of the value axis
+    Int16 Yb() const { return Yb_; }   ///< base line: y of the axis minimum and the frame's bottom
+    Int16 Wp() const { return Wp_; }   ///< plot width
+    Int16 Hp() const { return Hp_; }   ///< plot height
+    Int16 Pq() const { return Pq_; }   ///< pixels per quarter of the value axis
+    Int16 Pm() const { return Pm_; }   ///< pixels per month
+    double Vq() const { return Vq_; }  ///< value per quarter of the value axis
 
     /// The axis minimum, read from the text again at every use.
     double Vmin() const;

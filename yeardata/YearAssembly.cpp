@@ -27,10 +27,17 @@ struct Collected {
 void placeBlock(const BlockArray& block, Int32 datano, long long& offset, AnnualStore& store, SortBuffer& values,
                 Collected& c) {
     switch (imod(datano, Int32(3)).value()) {
-        case 1: offset = 0; break;
-        case 2: offset = 10; break;
-        case 0: offset = 20; break;
-        default: break;  // a negative counter keeps the previous offset
+        case 1:
+            offset = 0;
+            break;
+        case 2:
+            offset = 10;
+            break;
+        case 0:
+            offset = 20;
+            break;
+        default:
+            break;  // a negative counter keeps the previous offset
     }
     const Int32 month = idiv(datano - 1, Int32(3)) + 1;
     const Int32 days = wholeNumber(block(0, 0));

@@ -30,9 +30,10 @@ int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostre
                      "Data files, or folders of them: hourly CSV (.csv) or water information database downloads (.dat)")
         ->required();
     batch->add_option("--stations", batchOptions.stations, "Station catalogue CSV: station,name,water_system,river");
-    batch->add_option("--out", batchOptions.out,
-                      "Folder for the charts, NO_YYYY.png and NO_YYYY.pdf each (NO_YYYY_level and "
-                      "NO_YYYY_discharge when the year has both kinds)")
+    batch
+        ->add_option("--out", batchOptions.out,
+                     "Folder for the charts, NO_YYYY.png and NO_YYYY.pdf each (NO_YYYY_level and "
+                     "NO_YYYY_discharge when the year has both kinds)")
         ->capture_default_str();
     batch->add_option("--jobs", batchOptions.jobs, "Station-years rendered at once (default: one per core)")
         ->check(CLI::PositiveNumber);

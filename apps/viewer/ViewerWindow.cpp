@@ -151,8 +151,8 @@ bool ViewerWindow::savePage(const QString& path) {
 }
 
 void ViewerWindow::askData() {
-    const QStringList names = QFileDialog::getOpenFileNames(
-        this, tr("Open data files"), {}, tr("Data files (*.csv *.dat);;All files (*)"));
+    const QStringList names =
+        QFileDialog::getOpenFileNames(this, tr("Open data files"), {}, tr("Data files (*.csv *.dat);;All files (*)"));
     if (names.isEmpty()) return;
     std::vector<std::filesystem::path> paths;
     for (const QString& name : names) paths.push_back(pathOf(name));

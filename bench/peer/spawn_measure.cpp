@@ -8,10 +8,10 @@
 // it was forked from; forked from here, that floor is about a megabyte, not the
 // interpreter's eighty.
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <fcntl.h>
 #include <time.h>
 
 #include <cstdio>
@@ -41,9 +41,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     clock_gettime(CLOCK_MONOTONIC, &t1);
-    const double seconds = static_cast<double>(t1.tv_sec - t0.tv_sec) + static_cast<double>(t1.tv_nsec - t0.tv_nsec) * 1e-9;
+    const double seconds =
+        static_cast<double>(t1.tv_sec - t0.tv_sec) + static_cast<double>(t1.tv_nsec - t0.tv_nsec) * 1e-9;
     const int code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    const auto secondsOf = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6; };
+    const auto secondsOf = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6;
+    };
     const double cpu = secondsOf(usage.ru_utime) + secondsOf(usage.ru_stime);
     std::printf("%.9f %.6f %ld %d\n", seconds, cpu, usage.ru_maxrss, code);
     return 0;

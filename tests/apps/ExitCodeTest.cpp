@@ -112,8 +112,8 @@ TEST(ExitCodes, ReachTheShellThroughTheProgram) {
 
 TEST(ExitCodes, OutputThatCannotBeWrittenIsNoSuccess) {
     for (const char* subcommand : {"stats", "trace"}) {
-        const std::string command = std::string(TELLVANE_PROGRAM) + " " + subcommand + " --data " + kNukada +
-                                    " >/dev/full 2>/dev/null";
+        const std::string command =
+            std::string(TELLVANE_PROGRAM) + " " + subcommand + " --data " + kNukada + " >/dev/full 2>/dev/null";
         const int status = std::system(command.c_str());
         ASSERT_TRUE(WIFEXITED(status)) << subcommand;
         EXPECT_EQ(WEXITSTATUS(status), 4) << subcommand;

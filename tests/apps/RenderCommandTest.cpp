@@ -81,8 +81,7 @@ TEST(RenderCommand, AFailedPageWritesNeitherFileAndKeepsEarlierOnes) {
     // A pen beyond 16 bits fails the plotted page with Overflow, after the picture.
     test::TemporaryConfigHome home;
     ASSERT_TRUE(home.write("BRACKENLY", "[SETTING]\nHougan1Pen=70000\n"));
-    const auto failed =
-        runTellvane({"render", "--data", kNukada, "--size", "640x480", "--out", dir.path().string()});
+    const auto failed = runTellvane({"render", "--data", kNukada, "--size", "640x480", "--out", dir.path().string()});
     EXPECT_EQ(failed.code, 3);
     EXPECT_NE(failed.err.find("run-time error 6"), std::string::npos) << failed.err;
     EXPECT_EQ(fs::file_size(png), pngSize);

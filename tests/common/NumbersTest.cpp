@@ -5,10 +5,10 @@
 
 #include "common/CheckedInt.h"
 #include "common/Error.h"
-#include "tests/support/ErrorOf.h"
 #include "common/RealCheck.h"
 #include "common/Rounding.h"
 #include "common/Table.h"
+#include "tests/support/ErrorOf.h"
 
 namespace tellvane {
 namespace {
@@ -63,8 +63,8 @@ TEST(Table, IndexesFromItsBoundsAndRefusesOthers) {
 TEST(Round2, RoundsHalvesAwayFromZero) {
     struct Case {
         double x, r;
-    } cases[] = {{0.125, 0.13}, {-0.125, -0.13}, {2.345, 2.35}, {0, 0}, {2.34495, 2.35}, {12.345, 12.35},
-                 {1.505, 1.51}, {2.344, 2.34},   {-7.006, -7.01}};
+    } cases[] = {{0.125, 0.13},   {-0.125, -0.13}, {2.345, 2.35}, {0, 0},         {2.34495, 2.35},
+                 {12.345, 12.35}, {1.505, 1.51},   {2.344, 2.34}, {-7.006, -7.01}};
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(Round2(c.x), c.r) << c.x;
     EXPECT_DOUBLE_EQ(Round1(0.25), 0.3);
     EXPECT_DOUBLE_EQ(Round1(-0.25), -0.3);

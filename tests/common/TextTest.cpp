@@ -9,8 +9,8 @@
 #include <string>
 
 #include "common/Error.h"
-#include "tests/support/ErrorOf.h"
 #include "common/Text.h"
+#include "tests/support/ErrorOf.h"
 
 namespace tellvane {
 namespace {
@@ -22,11 +22,10 @@ TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
         const char16_t* text;
         double value;
     } cases[] = {
-        {u"", 0},           {u"   ", 0},         {u"12.5", 12.5},    {u"  \t-3.25", -3.25}, {u"+7", 7},
-        {u".5", 0.5},       {u"-.5", -0.5},      {u"1e", 1},         {u"1e+", 1},           {u"2e3", 2000},
-        {u"1.5x", 1.5},     {u"1.5e-1z", 0.15},  {u"abc", 0},        {u"inf", 0},           {u"nan", 0},
-        {u"１２", 0},       {u"-", 0},           {u".", 0},          {u"-999", -999},       {u"5.", 5},
-        {u" 321.52", 321.52}, {u"1e-400", 0},    {u"\u30001", 0},
+        {u"", 0},        {u"   ", 0}, {u"12.5", 12.5},      {u"  \t-3.25", -3.25}, {u"+7", 7},      {u".5", 0.5},
+        {u"-.5", -0.5},  {u"1e", 1},  {u"1e+", 1},          {u"2e3", 2000},        {u"1.5x", 1.5},  {u"1.5e-1z", 0.15},
+        {u"abc", 0},     {u"inf", 0}, {u"nan", 0},          {u"１２", 0},          {u"-", 0},       {u".", 0},
+        {u"-999", -999}, {u"5.", 5},  {u" 321.52", 321.52}, {u"1e-400", 0},        {u"\u30001", 0},
     };
     for (const auto& c : cases) EXPECT_EQ(leadingNumber(c.text), c.value) << toUtf8(c.text);
 }
@@ -55,12 +54,32 @@ TEST(TwoDecimal, RoundsTheExactValueWithHalvesAwayFromZero) {
         double value;
         const char* text;
     } cases[] = {
-        {3, "3.00"},          {0.5, "0.50"},        {-1.2, "-1.20"},     {0.125, "0.13"},   {-0.125, "-0.13"},
-        {0.625, "0.63"},      {2.675, "2.67"},      {0.1 + 0.2, "0.30"}, {-0.001, "0.00"},  {-0.004999, "0.00"},
-        {1234.5, "1234.50"},  {0.005, "0.01"},      {1.005, "1.00"},     {12.345, "12.35"}, {-2.5, "-2.50"},
-        {1e13 + 0.125, "10000000000000.13"},   {-(1e13 + 0.625), "-10000000000000.63"},
-        {9.995, "9.99"},      {99.875, "99.88"},    {-99.875, "-99.88"},  {0.375, "0.38"},   {-9.875, "-9.88"},
-        {999.995, "1000.00"}, {0.004, "0.00"},      {0, "0.00"},         {-0.0, "0.00"},
+        {3, "3.00"},
+        {0.5, "0.50"},
+        {-1.2, "-1.20"},
+        {0.125, "0.13"},
+        {-0.125, "-0.13"},
+        {0.625, "0.63"},
+        {2.675, "2.67"},
+        {0.1 + 0.2, "0.30"},
+        {-0.001, "0.00"},
+        {-0.004999, "0.00"},
+        {1234.5, "1234.50"},
+        {0.005, "0.01"},
+        {1.005, "1.00"},
+        {12.345, "12.35"},
+        {-2.5, "-2.50"},
+        {1e13 + 0.125, "10000000000000.13"},
+        {-(1e13 + 0.625), "-10000000000000.63"},
+        {9.995, "9.99"},
+        {99.875, "99.88"},
+        {-99.875, "-99.88"},
+        {0.375, "0.38"},
+        {-9.875, "-9.88"},
+        {999.995, "1000.00"},
+        {0.004, "0.00"},
+        {0, "0.00"},
+        {-0.0, "0.00"},
     };
     for (const auto& c : cases) EXPECT_EQ(toUtf8(twoDecimal(c.value)), c.text) << c.value;
 }
@@ -76,8 +95,10 @@ std::string twoDecimalByExactDigits(double x) {
     if (exact[point + 3] >= '5') {
         std::size_t i = digits.size();
         while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
-        if (i == 0) digits.insert(digits.begin(), '1');
-        else ++digits[i - 1];
+        if (i == 0)
+            digits.insert(digits.begin(), '1');
+        else
+            ++digits[i - 1];
     }
     const bool zero = digits.find_first_not_of('0') == std::string::npos;
     return (x < 0 && !zero ? "-" : "") + digits.substr(0, digits.size() - 2) + "." + digits.substr(digits.size() - 2);
@@ -130,7 +151,9 @@ TEST(FullWidth, MapsPrintableAscii) {
 TEST(Utf8, RoundTripsAndReplacesIllFormedInput) {
     const std::u16string text = u"日水位年図 𠮷 x";
     EXPECT_EQ(fromUtf8(toUtf8(text)), text);
-    EXPECT_EQ(fromUtf8("\xff" "a\xe3\x81"), u"\uFFFDa\uFFFD\uFFFD");
+    EXPECT_EQ(fromUtf8("\xff"
+                       "a\xe3\x81"),
+              u"\uFFFDa\uFFFD\uFFFD");
     EXPECT_EQ(fromUtf8("\xc0\xaf"), u"\uFFFD\uFFFD");  // overlong
 }
 

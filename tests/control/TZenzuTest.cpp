@@ -14,7 +14,8 @@ using test::TestPlatform;
 using test::YearHost;
 
 long countOf(const std::vector<std::string>& lines, const std::string& part) {
-    return std::count_if(lines.begin(), lines.end(), [&](const std::string& l) { return l.find(part) != std::string::npos; });
+    return std::count_if(lines.begin(), lines.end(),
+                         [&](const std::string& l) { return l.find(part) != std::string::npos; });
 }
 
 TEST(TZenzu, StartsEmpty) {
@@ -64,11 +65,11 @@ TEST(TZenzu, ResizeFitsThePictureToTheClientArea) {
     TZenzu control(p.platform());
     control.Resize();
     EXPECT_EQ(p.surface.lines(), (std::vector<std::string>{
-                                      R"({"op":"left","twips":0})",
-                                      R"({"op":"top","twips":0})",
-                                      R"({"op":"width","twips":0})",
-                                      R"({"op":"height","twips":0})",
-                                  }));
+                                     R"({"op":"left","twips":0})",
+                                     R"({"op":"top","twips":0})",
+                                     R"({"op":"width","twips":0})",
+                                     R"({"op":"height","twips":0})",
+                                 }));
     EXPECT_EQ(p.surface.scaleWidth(), 0);
 }
 

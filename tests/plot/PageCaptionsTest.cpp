@@ -47,17 +47,21 @@ TEST(PlotCaptions, DrawTheStationBlockNamesAndHeadings) {
     const double block[6][5] = {{40, 263, 40, 278, 1}, {40, 278, 77, 278, 1}, {77, 278, 77, 263, 1},
                                 {77, 263, 40, 263, 1}, {40, 273, 77, 273, 2}, {50, 278, 50, 263, 2}};
     for (std::size_t i = 0; i < 6; ++i) {
-        const Json expected = {{"op", "DrawLine"},   {"x1", block[i][0]},  {"y1", block[i][1]},
-                               {"x2", block[i][2]},  {"y2", block[i][3]},  {"pen", block[i][4]},
+        const Json expected = {{"op", "DrawLine"},
+                               {"x1", block[i][0]},
+                               {"y1", block[i][1]},
+                               {"x2", block[i][2]},
+                               {"y2", block[i][3]},
+                               {"pen", block[i][4]},
                                {"opt", Json::parse("[null,null,null]")}};
         EXPECT_EQ(c.lines[i], expected) << i;
     }
     struct Text {
         const char* text;
         double x, y, size;
-    } texts[] = {{"水系名", 53, 252, 5},   {"天塩川", 78, 252, 5},   {"河川名", 111, 252, 5},
-                 {"天塩川", 136, 252, 5},  {"観測所名", 168, 252, 5}, {"茂志利", 194, 252, 5},
-                 {"種別", 42, 274, 3},     {"観 測 所 番 号", 53, 274, 3}};
+    } texts[] = {{"水系名", 53, 252, 5},  {"天塩川", 78, 252, 5},        {"河川名", 111, 252, 5},
+                 {"天塩川", 136, 252, 5}, {"観測所名", 168, 252, 5},     {"茂志利", 194, 252, 5},
+                 {"種別", 42, 274, 3},    {"観 測 所 番 号", 53, 274, 3}};
     for (std::size_t i = 0; i < std::size(texts); ++i) {
         const Json& t = c.texts[i];
         EXPECT_EQ(t["text"], texts[i].text);
@@ -110,9 +114,15 @@ TEST(PlotCaptions, TheYearTextFollowsTheEras) {
         std::int32_t year;
         const char* text;
     } cases[] = {
-        {2020, "令和 2 年（西暦 2020 年）"}, {2019, "令和 1 年（西暦 2019 年）"}, {2001, "平成 13 年（西暦 2001 年）"},
-        {1989, "平成 1 年（西暦 1989 年）"}, {1988, "昭和 63 年（西暦 1988 年）"}, {1850, "（西暦 1850 年）"},
-        {1, "（西暦 1 年）"},                {0, "平成    年（西暦      年）"},  {-3, "平成    年（西暦      年）"},
+        {2020, "令和 2 年（西暦 2020 年）"},
+        {2019, "令和 1 年（西暦 2019 年）"},
+        {2001, "平成 13 年（西暦 2001 年）"},
+        {1989, "平成 1 年（西暦 1989 年）"},
+        {1988, "昭和 63 年（西暦 1988 年）"},
+        {1850, "（西暦 1850 年）"},
+        {1, "（西暦 1 年）"},
+        {0, "平成    年（西暦      年）"},
+        {-3, "平成    年（西暦      年）"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.year);
@@ -145,9 +155,8 @@ TEST(PlotCaptions, ModeSevenAloneGivesTheDischargeWording) {
         bench.pens({{u"TytlePen", u"8"}});
         bench.control.setMode(c.mode);
         const Captions cap = captionsOf(bench.plot());
-        const Json title = {{"op", "DrawTitle"}, {"x", 180},  {"y", 268},          {"text", c.title},
-                            {"width", 9},        {"height", 9}, {"extra", 0},      {"pen", 8},
-                            {"option", nullptr}, {"anchor", nullptr}};
+        const Json title = {{"op", "DrawTitle"}, {"x", 180},   {"y", 268}, {"text", c.title},   {"width", 9},
+                            {"height", 9},       {"extra", 0}, {"pen", 8}, {"option", nullptr}, {"anchor", nullptr}};
         EXPECT_EQ(cap.title, title);
         const char* axis[] = {"↑", c.upper, c.lower};
         const double axisY[] = {43, 35, 27};
@@ -176,9 +185,10 @@ TEST(PlotCaptions, TheTableShowsEachStatisticRoundedInFullWidth) {
     EXPECT_EQ(errorOf([&] { NenzuSakuzu(source, tp.platform()); }), 0);
     const Captions cap = captionsOf(parsed(docs.lines()));
 
-    const char* labels[] = {"水位位況　", "最大水位　", "豊　水　位", "平　水　位", "低　水　位",
-                            "渇　水　位", "最小水位　", "年平均水位"};
-    const char* values[] = {"１２．３５", "１２３４．５０", "０．００", "７．００", "２．０１", "－０．５０", "０．１３"};
+    const char* labels[] = {"水位位況　", "最大水位　", "豊　水　位", "平　水　位",
+                            "低　水　位", "渇　水　位", "最小水位　", "年平均水位"};
+    const char* values[] = {"１２．３５", "１２３４．５０", "０．００", "７．００",
+                            "２．０１",   "－０．５０",     "０．１３"};
     std::size_t i = 13;
     for (int row = 1; row <= 8; ++row) {
         SCOPED_TRACE(row);

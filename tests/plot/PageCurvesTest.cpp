@@ -21,8 +21,10 @@ struct Curves {
 Curves curvesOf(const std::vector<Json>& records) {
     Curves c;
     for (const Json& l : ofOp(records, "DrawLine")) {
-        if (l["pen"] == "3") c.stepLine.push_back(l);
-        else if (l["pen"] == "5") (l["opt"][0].is_null() ? c.staircase : c.leaders).push_back(l);
+        if (l["pen"] == "3")
+            c.stepLine.push_back(l);
+        else if (l["pen"] == "5")
+            (l["opt"][0].is_null() ? c.staircase : c.leaders).push_back(l);
     }
     return c;
 }
@@ -96,7 +98,8 @@ TEST(PlotCurves, FebruaryLeavesItsLastSlotsEmptyAndMarchClimbsFromItsLevel) {
     expectLine(s[0], dayX(1, 10), y(1), dayX(1, 10) + kMonth / 31, y(1));
     // The riser at 1 March stands at its slot and climbs from 28 February's level.
     expectLine(s[s.size() - 2], dayX(3, 1), y(2), dayX(3, 1), y(3));
-    for (int d = 1; d <= 28; ++d) expectLine(s[static_cast<std::size_t>(2 * d)], dayX(2, d), y(2), dayX(2, d) + kMonth / 31, y(2));
+    for (int d = 1; d <= 28; ++d)
+        expectLine(s[static_cast<std::size_t>(2 * d)], dayX(2, d), y(2), dayX(2, d) + kMonth / 31, y(2));
     expectLine(s.back(), dayX(3, 1), y(3), dayX(3, 1) + kMonth / 31, y(3));
 }
 
@@ -164,7 +167,7 @@ TEST(PlotCurves, EqualLimitsFailAtTheFirstValuePlaced) {
         EXPECT_EQ(bench.docs.created(), 1);
         EXPECT_EQ(bench.docs.alive(), 0);
         EXPECT_TRUE(bench.tp.screen.pointers.empty());  // never shown busy
-        EXPECT_EQ(bench.host.nameCalls, 1);              // the screen chart's only
+        EXPECT_EQ(bench.host.nameCalls, 1);             // the screen chart's only
     }
 }
 

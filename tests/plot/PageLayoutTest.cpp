@@ -25,22 +25,31 @@ TEST(PlotPage, RecordsTheSetUpAndKnownCallsWordForWord) {
     bench.plot();
     const auto& lines = bench.docs.lines();
     const std::vector<std::string> setUp = {
-        R"({"op":"SetupValue10","value":1})", R"({"op":"SetupValue11","value":3})", R"({"op":"StartDocument"})",
-        R"({"op":"SetupValue1","value":""})", R"({"op":"SetupValue7","value":0})",  R"({"op":"SetupValue2","value":2})",
-        R"({"op":"SetupValue9","value":1})",  R"({"op":"SetupValue8","value":1})",  R"({"op":"SetupValue12","value":true})",
-        R"({"op":"SetupValue4","value":3})",  R"({"op":"SetupValue3","value":2})",  R"({"op":"SetupValue5","value":0})",
+        R"({"op":"SetupValue10","value":1})",
+        R"({"op":"SetupValue11","value":3})",
+        R"({"op":"StartDocument"})",
+        R"({"op":"SetupValue1","value":""})",
+        R"({"op":"SetupValue7","value":0})",
+        R"({"op":"SetupValue2","value":2})",
+        R"({"op":"SetupValue9","value":1})",
+        R"({"op":"SetupValue8","value":1})",
+        R"({"op":"SetupValue12","value":true})",
+        R"({"op":"SetupValue4","value":3})",
+        R"({"op":"SetupValue3","value":2})",
+        R"({"op":"SetupValue5","value":0})",
         R"({"op":"SetupValue6","value":0})",
         R"({"op":"DrawLine","x1":50,"y1":10,"x2":50,"y2":250,"pen":0,"opt":[null,null,null]})",
     };
     ASSERT_GE(lines.size(), setUp.size());
     EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + static_cast<long>(setUp.size())), setUp);
 
-    for (const char* line : {
-             R"({"op":"DrawLine","x1":50.47043010752688,"y1":250,"x2":50.47043010752688,"y2":232.75,"pen":"2","opt":[1,1,1]})",
-             R"({"op":"DrawText","x":49,"y":20,"text":"0.00","width":3,"height":3,"extra":0,"pen":0,"option":1,"anchor":5})",
-             R"({"op":"DrawTitle","x":180,"y":268,"text":"日　水　位　年　図","width":9,"height":9,"extra":0,"pen":0,"option":null,"anchor":null})",
-             R"({"op":"DrawText","x":63.5,"y":266,"text":"301011281101010","width":4,"height":4,"extra":0,"pen":0,"option":null,"anchor":1})",
-         })
+    for (
+        const char* line : {
+            R"({"op":"DrawLine","x1":50.47043010752688,"y1":250,"x2":50.47043010752688,"y2":232.75,"pen":"2","opt":[1,1,1]})",
+            R"({"op":"DrawText","x":49,"y":20,"text":"0.00","width":3,"height":3,"extra":0,"pen":0,"option":1,"anchor":5})",
+            R"({"op":"DrawTitle","x":180,"y":268,"text":"日　水　位　年　図","width":9,"height":9,"extra":0,"pen":0,"option":null,"anchor":null})",
+            R"({"op":"DrawText","x":63.5,"y":266,"text":"301011281101010","width":4,"height":4,"extra":0,"pen":0,"option":null,"anchor":1})",
+        })
         EXPECT_TRUE(hasLine(lines, line)) << line;
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[lines.size() - 2], R"({"op":"OutputToFile","path":"/usr/lib/M_g_l.kvd"})");
@@ -120,7 +129,8 @@ TEST(PlotPage, PlacesTheRulesOfValuesMonthsAndTenDays) {
         EXPECT_EQ(l["y2"], 250);
         EXPECT_EQ(l["pen"], 1);
     }
-    const double minorRules[] = {31.5, 43, 54.5, 66, 89, 100.5, 112, 123.5, 146.5, 158, 169.5, 181, 204, 215.5, 227, 238.5};
+    const double minorRules[] = {31.5,  43,  54.5,  66,  89,  100.5, 112, 123.5,
+                                 146.5, 158, 169.5, 181, 204, 215.5, 227, 238.5};
     for (int k = 0; k < 16; ++k) {
         const Json& l = lines.at(static_cast<std::size_t>(29 + k));
         EXPECT_NEAR(l["y1"], minorRules[k], 1e-9) << k;
@@ -182,7 +192,8 @@ TEST(PlotPage, LabelsTheValueAxisFromTheLimitsAsTheyStand) {
 TEST(PlotPage, LabelsMonthsInFullWidthDigitsAndTenDaysBelowTheAxis) {
     PlotBench bench(distinctYear());
     const auto texts = ofOp(bench.plot(), "DrawText");
-    const char* months[] = {"１月", "２月", "３月", "４月", "５月", "６月", "７月", "８月", "９月", "１０月", "１１月", "１２月"};
+    const char* months[] = {"１月", "２月", "３月", "４月",   "５月",   "６月",
+                            "７月", "８月", "９月", "１０月", "１１月", "１２月"};
     for (int m = 1; m <= 12; ++m) {
         const Json& t = texts.at(static_cast<std::size_t>(4 + m));
         EXPECT_EQ(t["text"], months[m - 1]);

@@ -33,15 +33,17 @@ TEST(PlotPens, NumberPensGoToTheNearestIntegerWithTiesToEven) {
         const char16_t* stored;  // nullptr: nothing stored
         int pen;
     } cases[] = {
-        {u"3.5", 4}, {u"2.5", 2}, {u"7abc", 7}, {u"", 0},         {nullptr, 0},
-        {u"abc", 0}, {u" -2.5", -2}, {u"-0.6", -1}, {u"32767.4", 32767}, {u"-32768", -32768},
+        {u"3.5", 4},   {u"2.5", 2},         {u"7abc", 7},        {u"", 0}, {nullptr, 0}, {u"abc", 0}, {u" -2.5", -2},
+        {u"-0.6", -1}, {u"32767.4", 32767}, {u"-32768", -32768},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stored ? std::string(c.stored, c.stored + std::char_traits<char16_t>::length(c.stored))
                               : std::string("nothing stored"));
         PlotBench bench(distinctYear());
         if (c.stored)
-            bench.pens({{u"Hougan1Pen", c.stored}, {u"Hougan2Pen", c.stored}, {u"MojietcPen", c.stored},
+            bench.pens({{u"Hougan1Pen", c.stored},
+                        {u"Hougan2Pen", c.stored},
+                        {u"MojietcPen", c.stored},
                         {u"TytlePen", c.stored}});
         const PenUses uses = penUses(bench.plot());
         EXPECT_EQ(uses.hougan1, c.pen);
@@ -91,8 +93,8 @@ TEST(PlotPens, LinePensAreTextsAndTheStepLinePenIsChecked) {
         const char *staircase, *stepLine;
     } cases[] = {
         {nullptr, nullptr, "", "2"}, {u"abc", u"3", "abc", "3"}, {u"7", u"6", "7", "6"},
-        {u" 1", u"10", " 1", "10"},  {u"", u"", "", "2"},         {u"0", u"0", "0", "2"},
-        {u"9", u"7", "9", "2"},      {u"", u"60", "", "2"},       {u"", u"１", "", "2"},
+        {u" 1", u"10", " 1", "10"},  {u"", u"", "", "2"},        {u"0", u"0", "0", "2"},
+        {u"9", u"7", "9", "2"},      {u"", u"60", "", "2"},      {u"", u"１", "", "2"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.staircase) + " / " + c.stepLine);

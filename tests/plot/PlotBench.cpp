@@ -45,6 +45,8 @@ std::vector<Json> PlotBench::plot() {
     return records();
 }
 
-int PlotBench::plotFailure() { return errorOf([this] { control.NenzuSakuzu(); }); }
+int PlotBench::plotFailure() {
+    return errorOf([this] { control.NenzuSakuzu(); });
+}
 
 }  // namespace tellvane::test

@@ -1,7 +1,7 @@
 // The plot document draws its texts with the application's fonts, so every test
 // program of this directory runs inside one QGuiApplication.
-#include <QGuiApplication>
 #include <gtest/gtest.h>
+#include <QGuiApplication>
 
 #include <memory>
 

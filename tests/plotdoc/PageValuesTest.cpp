@@ -77,10 +77,13 @@ TEST(PageValues, DrawingValuesAreCheckedWhenDrawn) {
         {"text, option 2", [&](auto& d) { d.DrawText(0, 0, u"a", zero, 3, 3, 0, 0, 2, {}); }, kDrawingRefused},
         {"text, width 0", [&](auto& d) { d.DrawText(0, 0, u"a", zero, 0, 3, 0, 0, {}, {}); }, kDrawingRefused},
         {"text, height NaN", [&](auto& d) { d.DrawText(0, 0, u"a", zero, 3, kNaN, 0, 0, {}, {}); }, kDrawingRefused},
-        {"text, rotation infinite",
-         [&](auto& d) { d.DrawText(0, 0, u"a", zero, 3, 3, INFINITY, 0, {}, {}); }, kDrawingRefused},
+        {"text, rotation infinite", [&](auto& d) { d.DrawText(0, 0, u"a", zero, 3, 3, INFINITY, 0, {}, {}); },
+         kDrawingRefused},
         {"text, reserved word 1",
-         [&](auto& d) { d.DrawText(0, 0, u"a", {0, 0, 1, 0, 0}, 3, 3, 0, 0, {}, {}); }, kDrawingRefused},
+         [&](auto& d) {
+             d.DrawText(0, 0, u"a", {0, 0, 1, 0, 0}, 3, 3, 0, 0, {}, {});
+         },
+         kDrawingRefused},
         {"title", [&](auto& d) { d.DrawTitle(0, 0, u"日", zero, 9, 9, 0, 0, {}, {}); }, 0},
     };
     for (const auto& c : cases) {

@@ -99,9 +99,9 @@ TEST_F(PdfPage, HalfWidthCharactersTakeHalfAWidthAndTheWidthStretches) {
 
 TEST_F(PdfPage, LinesAreDarkWhereTheyRunAndPatternedAsAsked) {
     const QString pdf = page("lines.pdf", [](auto& d) {
-        d.DrawLine(50, 135, 400, 135, 1, {}, {}, {});       // solid
-        d.DrawLine(50, 100, 400, 100, 1, 1, {}, {});        // dashed
-        d.DrawLine(50, 60, 400, 60, u"2", {}, {}, 1);       // red, as the daily step line
+        d.DrawLine(50, 135, 400, 135, 1, {}, {}, {});  // solid
+        d.DrawLine(50, 100, 400, 100, 1, 1, {}, {});   // dashed
+        d.DrawLine(50, 60, 400, 60, u"2", {}, {}, 1);  // red, as the daily step line
     });
     const int dpi = 100;
     const QImage image = renderedPage(pdf, dpi);
@@ -152,7 +152,8 @@ TEST_F(PdfPage, SetupChoosesPaperCopiesColourAndScale) {
     // The red pen draws black in the monochrome mode; the line lies 50 mm below the origin.
     const int dpi = 100;
     const QImage image = renderedPage(pdf, dpi);
-    const QColor ink = image.pixelColor(static_cast<int>(105 * dpi / 25.4), static_cast<int>((297 - 98.5) * dpi / 25.4));
+    const QColor ink =
+        image.pixelColor(static_cast<int>(105 * dpi / 25.4), static_cast<int>((297 - 98.5) * dpi / 25.4));
     EXPECT_LT(ink.red(), 80);
     EXPECT_EQ(ink.red(), ink.green());
 }

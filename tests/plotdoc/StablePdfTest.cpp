@@ -54,7 +54,8 @@ void expectOffsetsHold(const QByteArray& pdf) {
 
 TEST(StablePdf, TheSamePageGivesTheSameBytesInEveryTimeZone) {
     const QByteArray utc = stablePdf(writerPdf("Z"));
-    for (const QByteArray zone : {"+09'00'", "-05'00'", "+00'00'"}) EXPECT_EQ(stablePdf(writerPdf(zone)), utc) << zone.constData();
+    for (const QByteArray zone : {"+09'00'", "-05'00'", "+00'00'"})
+        EXPECT_EQ(stablePdf(writerPdf(zone)), utc) << zone.constData();
     EXPECT_TRUE(utc.contains("/CreationDate (D:20000101000000Z)"));
     expectOffsetsHold(utc);
     expectOffsetsHold(stablePdf(writerPdf("+09'00'")));

@@ -1,8 +1,8 @@
 // The widgets and the surface's texts need an application: every test program of
 // this directory runs inside one QApplication, on the offscreen platform unless
 // told otherwise.
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 #include <memory>
 

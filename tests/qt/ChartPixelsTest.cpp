@@ -60,7 +60,8 @@ protected:
     // Rows of the horizontal and columns of the vertical grid lines.
     std::set<int> gridRows() const {
         std::set<int> rows;
-        for (int k = 1; k < 20; ++k) rows.insert(static_cast<int>(std::floor(GetParam().Yb - GetParam().Pq * k / 5.0 + 0.5)));
+        for (int k = 1; k < 20; ++k)
+            rows.insert(static_cast<int>(std::floor(GetParam().Yb - GetParam().Pq * k / 5.0 + 0.5)));
         return rows;
     }
     std::set<int> gridColumns() const {
@@ -77,8 +78,8 @@ protected:
 
 TEST_P(ChartPixels, BackgroundIsWhite) {
     const Size& s = GetParam();
-    for (const QPoint p : {QPoint(0, 0), QPoint(s.width - 1, 0), QPoint(1, s.height - 1), QPoint(s.width - 1, s.height - 1),
-                           QPoint(s.width - 5, s.height / 2)})
+    for (const QPoint p : {QPoint(0, 0), QPoint(s.width - 1, 0), QPoint(1, s.height - 1),
+                           QPoint(s.width - 1, s.height - 1), QPoint(s.width - 5, s.height / 2)})
         EXPECT_EQ(rgbAt(image(), p.x(), p.y()), kWhite) << p.x() << "," << p.y();
 }
 
@@ -88,9 +89,9 @@ TEST_P(ChartPixels, FrameIsGreyAtItsCorners) {
     const Size& s = GetParam();
     const int left = 30, right = 30 + s.Wp, bottom = s.Yb, top = s.Yb - s.Hp;
     EXPECT_EQ(top, 60);
-    for (const QPoint p : {QPoint(right, bottom), QPoint(right, top), QPoint(right - 1, bottom - 1), QPoint(right - 1, top - 1),
-                           QPoint(left, bottom - s.Pq / 2), QPoint(left, top + s.Pq / 2), QPoint(left + 40, bottom),
-                           QPoint(left + 40, top)})
+    for (const QPoint p : {QPoint(right, bottom), QPoint(right, top), QPoint(right - 1, bottom - 1),
+                           QPoint(right - 1, top - 1), QPoint(left, bottom - s.Pq / 2), QPoint(left, top + s.Pq / 2),
+                           QPoint(left + 40, bottom), QPoint(left + 40, top)})
         EXPECT_TRUE(isPalette(image(), p.x(), p.y(), kGrey)) << p.x() << "," << p.y();
     // Just beyond the two-pixel edge there is background again.
     EXPECT_EQ(rgbAt(image(), right + 2, bottom - s.Pq / 2), kWhite);
@@ -152,8 +153,9 @@ TEST_P(ChartPixels, AnInnerGridLineIsDotted) {
     EXPECT_EQ(countRgb(image(), stretch, paletteRgb(kGrey)) + countRgb(image(), stretch, kWhite), stretch.width());
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, ChartPixels, testing::ValuesIn(kSizes),
-                         [](const auto& info) { return std::to_string(info.param.width) + "x" + std::to_string(info.param.height); });
+INSTANTIATE_TEST_SUITE_P(Sizes, ChartPixels, testing::ValuesIn(kSizes), [](const auto& info) {
+    return std::to_string(info.param.width) + "x" + std::to_string(info.param.height);
+});
 
 }  // namespace
 }  // namespace tellvane

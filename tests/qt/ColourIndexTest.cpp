@@ -1,5 +1,5 @@
-#include <QImage>
 #include <gtest/gtest.h>
+#include <QImage>
 
 #include <random>
 
@@ -34,7 +34,8 @@ TEST(ColourIndex, RunsOfAnyLengthAtAnyPositionAndWidth) {
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < width;) {
                 const std::uint32_t c = colours[colour(random)];
-                for (int end = std::min(width, x + runLength(random)); x < end; ++x) image.setPixel(x, y, 0xFF000000u | c);
+                for (int end = std::min(width, x + runLength(random)); x < end; ++x)
+                    image.setPixel(x, y, 0xFF000000u | c);
             }
         const IndexedImage indexed = indexColours(image);
         for (int y = 0; y < image.height(); ++y)

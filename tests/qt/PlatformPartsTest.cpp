@@ -1,10 +1,10 @@
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include <filesystem>
 
@@ -78,9 +78,10 @@ TEST_F(SettingsFile, LivesUnderTheConfigHome) {
 }
 
 TEST_F(SettingsFile, PensAreReadFromTheSettingSection) {
-    write("[SETTING]\n"
-          "Hougan1Pen=3\nHougan2Pen=2\nMojietcPen=1\nSen1Pen=4\nSen2Pen= 5 \nTytlePen=6.5\n"
-          "[OTHER]\nSen1Pen=9\n");
+    write(
+        "[SETTING]\n"
+        "Hougan1Pen=3\nHougan2Pen=2\nMojietcPen=1\nSen1Pen=4\nSen2Pen= 5 \nTytlePen=6.5\n"
+        "[OTHER]\nSen1Pen=9\n");
     const std::pair<const char*, std::u16string> expected[] = {{"Hougan1Pen", u"3"}, {"Hougan2Pen", u"2"},
                                                                {"MojietcPen", u"1"}, {"Sen1Pen", u"4"},
                                                                {"Sen2Pen", u"5"},    {"TytlePen", u"6.5"}};
@@ -117,7 +118,8 @@ TEST(QtEventPump, ProcessesWhatIsPending) {
     QtEventPump pump;
     int ran = 0;
     QObject context;
-    QMetaObject::invokeMethod(&context, [&] { ++ran; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &context, [&] { ++ran; }, Qt::QueuedConnection);
     pump.processPending();
     EXPECT_EQ(ran, 1);
     pump.processPending();  // nothing pending: returns after a short wait

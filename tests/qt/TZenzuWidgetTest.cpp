@@ -1,10 +1,10 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include <vector>
 
@@ -103,7 +103,8 @@ TEST(TZenzuWidget, ASlotFillsTheBlockByReferenceAndTheChartIsDrawn) {
     ASSERT_EQ(asked.size(), 36u);
     EXPECT_EQ(asked.front(), 1);
     EXPECT_EQ(asked.back(), 36);
-    EXPECT_GT(countRgb(w.picture().image(), w.picture().image().rect(), paletteRgb(kLightRed)), 365);  // every day has a bar
+    EXPECT_GT(countRgb(w.picture().image(), w.picture().image().rect(), paletteRgb(kLightRed)),
+              365);  // every day has a bar
 }
 
 TEST(TZenzuWidget, ASlotsStationNamesAreDrawnAndTheNumberStays) {
@@ -113,14 +114,15 @@ TEST(TZenzuWidget, ASlotsStationNamesAreDrawnAndTheNumberStays) {
         w.resize(600, 300);
         w.control().setKansokujoNO(u"301011281104020");
         QString seen;
-        QObject::connect(&w, &TZenzuWidget::GetLKansokujo, [&](QString& Wok, QString& Kansokujo, QString& Suikei, QString& Kasen) {
-            seen = Wok;
-            if (!answer) return;
-            Wok = QStringLiteral("999");
-            Kansokujo = QStringLiteral("茂志利");
-            Suikei = QStringLiteral("天塩川");
-            Kasen = QStringLiteral("天塩川");
-        });
+        QObject::connect(&w, &TZenzuWidget::GetLKansokujo,
+                         [&](QString& Wok, QString& Kansokujo, QString& Suikei, QString& Kasen) {
+                             seen = Wok;
+                             if (!answer) return;
+                             Wok = QStringLiteral("999");
+                             Kansokujo = QStringLiteral("茂志利");
+                             Suikei = QStringLiteral("天塩川");
+                             Kasen = QStringLiteral("天塩川");
+                         });
         w.control().ReGRaph();
         EXPECT_EQ(seen, QStringLiteral("301011281104020"));
         EXPECT_EQ(w.control().KansokujoNO(), u"301011281104020");

@@ -52,8 +52,9 @@ TEST(RecordingPlotDocument, ShowsReservedWordsOnlyWhenTheyAreNotZero) {
     RecordingPlotDocumentFactory docs;
     auto doc = docs.create();
     doc->DrawText(1, 2, u"a", ReservedWords{0, 0, 3, 0, -1}, 4, 4, 0, PlotPen(0), std::nullopt, std::nullopt);
-    EXPECT_EQ(docs.lines().at(0),
-              R"({"op":"DrawText","x":1,"y":2,"text":"a","reserved":[0,0,3,0,-1],"width":4,"height":4,"extra":0,"pen":0,"option":null,"anchor":null})");
+    EXPECT_EQ(
+        docs.lines().at(0),
+        R"({"op":"DrawText","x":1,"y":2,"text":"a","reserved":[0,0,3,0,-1],"width":4,"height":4,"extra":0,"pen":0,"option":null,"anchor":null})");
 }
 
 TEST(RecordingPlotDocument, FailsTheNthCallAndDoesNotCountReads) {

@@ -22,9 +22,9 @@ StationRecords read(const std::string& text) {
 }
 
 TEST(HourlyCsv, ReadsEachStationDayAsItsTwentyFourTexts) {
-    const auto records = read("\xEF\xBB\xBF# sample\n" + kHeader + row("A1", "2024-02-29", " \" 1.5\" ") +
-                              row("B2", "2024-03-01", "") + "\" A1\t\",\" 2024-03-01 \",\" \"" +
-                              std::string(22, ',') + ",abc\n");
+    const auto records =
+        read("\xEF\xBB\xBF# sample\n" + kHeader + row("A1", "2024-02-29", " \" 1.5\" ") + row("B2", "2024-03-01", "") +
+             "\" A1\t\",\" 2024-03-01 \",\" \"" + std::string(22, ',') + ",abc\n");
     ASSERT_EQ(records.all().size(), 2u);
     const Series& a = records.all()[0];
     EXPECT_EQ(a.station, u"A1");

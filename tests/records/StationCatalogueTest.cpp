@@ -9,7 +9,8 @@ const std::string kHeader = "station,name,water_system,river\n";
 
 TEST(StationCatalogue, MapsEachStationToItsNames) {
     const auto catalogue = readStationCatalogue(
-        "\xEF\xBB\xBF# stations\n" + kHeader + "\" 301011281104010 \",茂志利,天塩川,天塩川\n\"X 1\", \" A, B\t\" ,,\n", "s.csv");
+        "\xEF\xBB\xBF# stations\n" + kHeader + "\" 301011281104010 \",茂志利,天塩川,天塩川\n\"X 1\", \" A, B\t\" ,,\n",
+        "s.csv");
     ASSERT_EQ(catalogue.size(), 2u);
     EXPECT_EQ(catalogue.at(u"301011281104010"), (StationNames{u"茂志利", u"天塩川", u"天塩川"}));
     EXPECT_EQ(catalogue.at(u"X 1"), (StationNames{u"A, B", u"", u""}));

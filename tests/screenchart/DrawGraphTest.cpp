@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "common/Error.h"
-#include "tests/support/ErrorOf.h"
 #include "common/Text.h"
 #include "recording/RecordingSurface.h"
 #include "screenchart/ChartCaptions.h"
 #include "screenchart/DrawGraph.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/support/FakeChartSource.h"
 
 namespace tellvane {
@@ -59,8 +59,9 @@ TEST(DrawGraph, FrameAndGridOfA400By300Surface) {
     EXPECT_EQ(lines[0], R"({"op":"clear"})");
     EXPECT_EQ(lines[1], R"({"op":"line_style","style":"solid"})");
     EXPECT_EQ(lines[2], R"({"op":"text_color","color":5})");
-    EXPECT_EQ(after(lines, R"({"op":"line_width","width":2})", 2),
-              (Lines{R"({"op":"box","x1":30,"y1":280,"x2":390,"y2":60,"color":8})", R"({"op":"line_width","width":1})"}));
+    EXPECT_EQ(
+        after(lines, R"({"op":"line_width","width":2})", 2),
+        (Lines{R"({"op":"box","x1":30,"y1":280,"x2":390,"y2":60,"color":8})", R"({"op":"line_width","width":1})"}));
 
     const auto t = texts(lines);
     for (const char* label : {"5,274:0.00", "5,219:1.00", "5,164:2.00", "5,109:3.00", "5,54:4.00"})
@@ -117,8 +118,9 @@ TEST(DrawGraph, TheStepLineRunsOnAcrossGapsAndShortMonths) {
     // 1 March begins at x = 30 + 2 * 30: the riser there starts at 28 February's level.
     EXPECT_TRUE(contains(lines, R"({"op":"line","x1":90,"y1":225,"x2":90,"y2":170,"color":5})"));
     // 10 January is the year's first value: the line starts with its tread.
-    const auto first = std::find_if(lines.begin(), lines.end(),
-                                    [](const std::string& l) { return l.rfind(R"({"op":"line")", 0) == 0 && l.find(R"("color":5})") != std::string::npos; });
+    const auto first = std::find_if(lines.begin(), lines.end(), [](const std::string& l) {
+        return l.rfind(R"({"op":"line")", 0) == 0 && l.find(R"("color":5})") != std::string::npos;
+    });
     ASSERT_NE(first, lines.end());
     EXPECT_NE(first->find(R"("y1":115,)"), std::string::npos) << *first;
     EXPECT_NE(first->find(R"("y2":115,)"), std::string::npos) << *first;
@@ -211,12 +213,17 @@ TEST(DrawGraph, CaptionsOfA400PixelSurface) {
     EXPECT_EQ(after(lines, R"({"op":"fill_box","x1":235,"y1":62,"x2":348,"y2":170,"color":15})", 1),
               (Lines{R"({"op":"box","x1":235,"y1":62,"x2":348,"y2":170,"color":8})"}));
     EXPECT_EQ(Lines(t.end() - 10, t.end()), (Lines{
-                                                 "10,230:↑", "10,245:水", "10,260:位",
-                                                 "240,65:最大水位　 ： 0.00", "240,80:豊　水　位 ： 0.00",
-                                                 "240,95:平　水　位 ： 0.00", "240,110:低　水　位 ： 0.00",
-                                                 "240,125:渇　水　位 ： 0.00", "240,140:最小水位　 ： 0.00",
-                                                 "240,155:年平均水位 ： 0.00",
-                                             }));
+                                                "10,230:↑",
+                                                "10,245:水",
+                                                "10,260:位",
+                                                "240,65:最大水位　 ： 0.00",
+                                                "240,80:豊　水　位 ： 0.00",
+                                                "240,95:平　水　位 ： 0.00",
+                                                "240,110:低　水　位 ： 0.00",
+                                                "240,125:渇　水　位 ： 0.00",
+                                                "240,140:最小水位　 ： 0.00",
+                                                "240,155:年平均水位 ： 0.00",
+                                            }));
     // The drawing ends in the state the next one starts from.
     EXPECT_EQ(after(lines, R"({"op":"font_size","points":16})", 3),
               (Lines{R"({"op":"text_pos","x":120,"y":10})", R"({"op":"print","text":"日　水　位　年　図"})",
@@ -229,8 +236,10 @@ TEST(DrawGraph, OnlyModeSevenIsDischarge) {
         const char16_t* mode;
         const char* title;
         const char* caption;
-    } cases[] = {{u"7", "日　流　量　年　図", "10,245:流"}, {u" 7", "日　水　位　年　図", "10,245:水"},
-                 {u"07", "日　水　位　年　図", "10,245:水"}, {u"", "日　水　位　年　図", "10,245:水"},
+    } cases[] = {{u"7", "日　流　量　年　図", "10,245:流"},
+                 {u" 7", "日　水　位　年　図", "10,245:水"},
+                 {u"07", "日　水　位　年　図", "10,245:水"},
+                 {u"", "日　水　位　年　図", "10,245:水"},
                  {u"4", "日　水　位　年　図", "10,245:水"}};
     for (const auto& c : cases) {
         FakeChartSource source;
@@ -239,8 +248,9 @@ TEST(DrawGraph, OnlyModeSevenIsDischarge) {
         EXPECT_NE(std::find(t.begin(), t.end(), std::string("120,10:") + c.title), t.end()) << toUtf8(c.mode);
         EXPECT_NE(std::find(t.begin(), t.end(), c.caption), t.end()) << toUtf8(c.mode);
         const bool discharge = std::u16string(c.mode) == u"7";
-        EXPECT_NE(std::find(t.begin(), t.end(), discharge ? "240,155:年平均流量 ： 0.00" : "240,155:年平均水位 ： 0.00"),
-                  t.end());
+        EXPECT_NE(
+            std::find(t.begin(), t.end(), discharge ? "240,155:年平均流量 ： 0.00" : "240,155:年平均水位 ： 0.00"),
+            t.end());
     }
 }
 
@@ -284,10 +294,18 @@ TEST(ScreenYearLine, NamesTheEraOfTheYear) {
         int year;
         const char* line;
     } cases[] = {
-        {1850, "( 1850 )"},           {1867, "( 1867 )"},           {1868, "明治 1 年  ( 1868 )"},
-        {1911, "明治 44 年  ( 1911 )"}, {1912, "大正 1 年  ( 1912 )"}, {1926, "昭和 1 年  ( 1926 )"},
-        {1988, "昭和 63 年  ( 1988 )"}, {1989, "平成 1 年  ( 1989 )"}, {2018, "平成 30 年  ( 2018 )"},
-        {2019, "令和 1 年  ( 2019 )"}, {2020, "令和 2 年  ( 2020 )"},  {-5, "( -5 )"},
+        {1850, "( 1850 )"},
+        {1867, "( 1867 )"},
+        {1868, "明治 1 年  ( 1868 )"},
+        {1911, "明治 44 年  ( 1911 )"},
+        {1912, "大正 1 年  ( 1912 )"},
+        {1926, "昭和 1 年  ( 1926 )"},
+        {1988, "昭和 63 年  ( 1988 )"},
+        {1989, "平成 1 年  ( 1989 )"},
+        {2018, "平成 30 年  ( 2018 )"},
+        {2019, "令和 1 年  ( 2019 )"},
+        {2020, "令和 2 年  ( 2020 )"},
+        {-5, "( -5 )"},
     };
     for (const auto& c : cases) EXPECT_EQ(toUtf8(screenYearLine(c.year)), c.line) << c.year;
 }

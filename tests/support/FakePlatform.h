@@ -92,9 +92,7 @@ struct TestPlatform {
     FakeLibrary library;
     FakeEventPump events;
     FakePlotFactory plots;
-    Platform platform() {
-        return Platform{container, surface, screen, messageBox, settings, library, events, plots};
-    }
+    Platform platform() { return Platform{container, surface, screen, messageBox, settings, library, events, plots}; }
 };
 
 }  // namespace tellvane::test

@@ -1,12 +1,12 @@
 // The viewer driven as a user would, offscreen: open the sample, draw, resize,
 // edit the limits, write the page; the window's grab must show the chart.
+#include <gtest/gtest.h>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <filesystem>
 
@@ -14,8 +14,8 @@
 #include "apps/viewer/ViewerWindow.h"
 #include "platform/Palette.h"
 #include "tests/qt/Pixels.h"
-#include "tests/support/FileSizeLimit.h"
 #include "tests/support/FakePlatform.h"
+#include "tests/support/FileSizeLimit.h"
 
 namespace tellvane::viewer {
 namespace {
@@ -70,8 +70,7 @@ void expectChartIn(const QImage& image, const QRect& chart) {
     EXPECT_EQ(rgbAt(image, chart.right() - 2, chart.top() + 2), kWhite);
     EXPECT_EQ(rgbAt(image, chart.right() - 2, chart.bottom() - 2), kWhite);
     const QPoint corners[] = {{right, bottom}, {right, top}, {left + 40, bottom}, {left + 40, top}};
-    for (const QPoint p : corners)
-        EXPECT_TRUE(isPalette(image, p.x(), p.y(), kGrey)) << p.x() << "," << p.y();
+    for (const QPoint p : corners) EXPECT_TRUE(isPalette(image, p.x(), p.y(), kGrey)) << p.x() << "," << p.y();
     EXPECT_EQ(rgbAt(image, right + 3, (top + bottom) / 2), kWhite);
     const QRect plot(left, top, right - left, bottom - top);
     EXPECT_GT(countRgb(image, plot, paletteRgb(kLightRed)), 365);  // every day of the year has a bar
@@ -235,8 +234,9 @@ TEST_F(Viewer, BadDataIsReportedWithItsFileAndLine) {
     const QString name = dir.filePath(QStringLiteral("bad.csv"));
     QFile file(name);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("station,date,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24\n"
-               "1,2025-02-30,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1\n");
+    file.write(
+        "station,date,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24\n"
+        "1,2025-02-30,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1\n");
     file.close();
     EXPECT_FALSE(window.openData({name.toStdString()}));
     ASSERT_EQ(box.shown.size(), 1u);

@@ -71,12 +71,12 @@ TEST(YearAssembly, RanksAndDurationTableOfALeapYearOfDistinctValues) {
     auto l = load(host);
     const AnnualStore& s = l->control->store();
     EXPECT_EQ(s.Stats(kStatMax), 3.66);
-    EXPECT_EQ(s.Stats(kStatHigh), 2.72);     // the 95th largest is day 366 - 94
+    EXPECT_EQ(s.Stats(kStatHigh), 2.72);  // the 95th largest is day 366 - 94
     EXPECT_EQ(s.Stats(kStatNormal), 1.82);
     EXPECT_EQ(s.Stats(kStatLow), 0.92);
     EXPECT_EQ(s.Stats(kStatDrought), 0.12);
     EXPECT_EQ(s.Stats(kStatMin), 0.01);
-    EXPECT_EQ(s.Stats(kStatMean), 1.84);     // Round2(1.835)
+    EXPECT_EQ(s.Stats(kStatMean), 1.84);  // Round2(1.835)
     EXPECT_EQ(s.DurDays(366), 366);
     EXPECT_EQ(s.DurValue(366), 0.01);
     EXPECT_EQ(s.DurDays(367), 0);
@@ -103,9 +103,8 @@ TEST(YearAssembly, EqualValuesShareOneDurationEntry) {
 
 TEST(YearAssembly, RanksTheYearDoesNotReachStayZero) {
     for (int days : {93, 94, 95, 184, 274, 354, 355}) {
-        YearHost host = YearHost::daily(2023, [days](int m, int d) -> std::u16string {
-            return dayOfYear(2023, m, d) <= days ? u"1.5" : u"";
-        });
+        YearHost host = YearHost::daily(
+            2023, [days](int m, int d) -> std::u16string { return dayOfYear(2023, m, d) <= days ? u"1.5" : u""; });
         auto l = load(host);
         const AnnualStore& s = l->control->store();
         EXPECT_EQ(s.Stats(kStatHigh), days >= 95 ? 1.5 : 0) << days;

@@ -13,15 +13,14 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     tellvane::TZenzuWidget chart;
-    QObject::connect(&chart, &tellvane::TZenzuWidget::GetBlockData,
-                     [](std::int32_t& datano, tellvane::BlockArray& Suii, bool& ret) {
-                         const tellvane::BlockSpan span = tellvane::blockSpan(2001, datano);
-                         tellvane::fillBlock(Suii, span, [&](int day, int) {
-                             return std::u16string(span.month >= 6 && span.month <= 9 ? u"12.5" : u"3.25") +
-                                    (day % 2 ? u"" : u"0");
-                         });
-                         ret = true;
-                     });
+    QObject::connect(
+        &chart, &tellvane::TZenzuWidget::GetBlockData, [](std::int32_t& datano, tellvane::BlockArray& Suii, bool& ret) {
+            const tellvane::BlockSpan span = tellvane::blockSpan(2001, datano);
+            tellvane::fillBlock(Suii, span, [&](int day, int) {
+                return std::u16string(span.month >= 6 && span.month <= 9 ? u"12.5" : u"3.25") + (day % 2 ? u"" : u"0");
+            });
+            ret = true;
+        });
     QObject::connect(&chart, &tellvane::TZenzuWidget::GetLKansokujo,
                      [](QString&, QString& Kansokujo, QString& Suikei, QString& Kasen) {
                          Kansokujo = QStringLiteral("茂志利");

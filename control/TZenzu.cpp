@@ -1,7 +1,5 @@
 #include "control/TZenzu.h"
 
-#include <exception>
-
 #include "common/RealCheck.h"
 #include "platform/DrawingSurface.h"
 #include "platform/HostContainer.h"
@@ -18,12 +16,13 @@ const std::u16string kLoadErrorPrompt = u"水位データ読込みエラーで�
 const std::u16string kLoadErrorTitle = u"確認";
 constexpr std::uint32_t kWhite = 0xFFFFFF;
 
-// One placement step of the resize handler; a refusal is ignored.
+// One placement step of the resize handler; a refusal is ignored, whatever a
+// surface or container throws: a host's realisation need not throw std::exception.
 template <typename F>
 void attempt(F&& step) noexcept {
     try {
         step();
-    } catch (const std::exception&) {
+    } catch (...) {
     }
 }
 

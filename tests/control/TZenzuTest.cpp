@@ -84,6 +84,26 @@ TEST(TZenzu, ResizeIgnoresEachRefusedAssignment) {
     EXPECT_EQ(p.surface.lines().back(), R"({"op":"height","twips":9000})");
 }
 
+TEST(TZenzu, ResizeIgnoresFailuresThatAreNotStandardExceptions) {
+    // A host's container may throw anything; the handler still places what it can.
+    struct ThrowingContainer : test::FakeContainer {
+        float scaleLeft() override { throw 42; }
+        float scaleWidth() override { throw "no width"; }
+    };
+    TestPlatform p;
+    ThrowingContainer container;
+    container.top = 120;
+    container.height = 9000;
+    const Platform platform = p.platform();
+    TZenzu control(Platform{container, platform.picture, platform.screen, platform.messageBox, platform.settings,
+                            platform.library, platform.events, platform.plotDocuments});
+    EXPECT_NO_THROW(control.Resize());
+    EXPECT_EQ(p.surface.lines(), (std::vector<std::string>{
+                                     R"({"op":"top","twips":120})",
+                                     R"({"op":"height","twips":9000})",
+                                 }));
+}
+
 TEST(TZenzu, ReGRaphBeforeAnyLoadDrawsTheEmptyStore) {
     TestPlatform p;
     YearHost host = YearHost::daily(2023, [](int, int) { return std::u16string(); });

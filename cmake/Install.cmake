@@ -1,32 +1,22 @@
 # Installation: the libraries, their public headers, an exported CMake package
-# (find_package(Tellvane) gives Tellvane::core, Tellvane::recording,
-# Tellvane::hostkit and, built with Qt, Tellvane::qt and Tellvane::plotdoc) and
-# pkg-config files (tellvane, and tellvane-qt with Qt).
+# (find_package(Tellvane) gives Tellvane::core — the layers common to control —,
+# Tellvane::recording, Tellvane::hostkit and, built with Qt, Tellvane::qt and
+# Tellvane::plotdoc) and pkg-config files (tellvane, and tellvane-qt with Qt).
 include(CMakePackageConfigHelpers)
 
 set(TELLVANE_PACKAGE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Tellvane)
 
-# What the package holds. A library joins by adding its target, the directories of
-# its public headers, and the Qt components it links.
-set(tellvane_installed_targets tellvane_core tellvane_recording tellvane_hostkit)
-set(tellvane_header_dirs common platform yeardata control screenchart plot recording hostkit)
+# What the package holds: every layer declared with tellvane_layer, which also
+# installs that layer's public headers (an explicit list in its CMakeLists.txt).
+get_property(tellvane_installed_targets GLOBAL PROPERTY TELLVANE_INSTALLED_TARGETS)
 set(tellvane_qt_components "")
 if(TELLVANE_WITH_QT)
-    list(APPEND tellvane_installed_targets tellvane_qt)
-    list(APPEND tellvane_header_dirs qt)
-    list(APPEND tellvane_qt_components Widgets Gui)
-    list(APPEND tellvane_installed_targets tellvane_plotdoc)
-    list(APPEND tellvane_header_dirs plotdoc)
-    list(APPEND tellvane_qt_components Gui Svg)
+    list(APPEND tellvane_qt_components Widgets Gui Svg)
 endif()
-list(REMOVE_DUPLICATES tellvane_qt_components)
 
 install(TARGETS ${tellvane_installed_targets} EXPORT TellvaneTargets
     ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
     LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
-foreach(dir ${tellvane_header_dirs})
-    install(DIRECTORY ${dir}/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tellvane/${dir} FILES_MATCHING PATTERN "*.h")
-endforeach()
 
 install(EXPORT TellvaneTargets NAMESPACE Tellvane:: DESTINATION ${TELLVANE_PACKAGE_DIR})
 configure_package_config_file(cmake/TellvaneConfig.cmake.in ${PROJECT_BINARY_DIR}/TellvaneConfig.cmake

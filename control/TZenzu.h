@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-#include "control/ChartSource.h"
+#include "chartinput/ChartSource.h"
 #include "control/TZenzuEvents.h"
 #include "platform/Platform.h"
 #include "yeardata/AnnualStore.h"

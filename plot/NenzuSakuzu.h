@@ -1,6 +1,6 @@
 #pragma once
 
-#include "control/ChartSource.h"
+#include "chartinput/ChartSource.h"
 #include "platform/Platform.h"
 
 namespace tellvane {

@@ -1,8 +1,8 @@
 #include "plot/PageCaptions.h"
 
+#include "chartinput/DataKind.h"
 #include "common/Era.h"
 #include "common/Text.h"
-#include "control/DataKind.h"
 #include "plot/PageDrawing.h"
 #include "plot/PageGeometry.h"
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "control/ChartSource.h"
+#include "chartinput/ChartSource.h"
 #include "platform/SettingsStore.h"
 #include "plot/PlotPens.h"
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "platform/PlotDocument.h"
 #include "plot/PageGeometry.h"
-#include "plot/PlotDocument.h"
 
 namespace tellvane {
 

@@ -2,7 +2,7 @@
 // The plotted page's coordinate system: page units, x to the right, y upward. The
 // plot area's corners are fixed; the value scale follows the axis texts.
 
-#include "control/ChartSource.h"
+#include "chartinput/ChartSource.h"
 
 namespace tellvane {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The document's set-up before anything is drawn.
 
-#include "plot/PlotDocument.h"
+#include "platform/PlotDocument.h"
 
 namespace tellvane {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/Platform.h"
-#include "plot/PlotDocument.h"
+#include "platform/PlotDocument.h"
 
 namespace tellvane {
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "common/CheckedInt.h"
+#include "platform/PlotDocument.h"
 #include "platform/SettingsStore.h"
-#include "plot/PlotDocument.h"
 
 namespace tellvane {
 

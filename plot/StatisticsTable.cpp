@@ -1,8 +1,8 @@
 #include "plot/StatisticsTable.h"
 
+#include "chartinput/DataKind.h"
 #include "common/Rounding.h"
 #include "common/Text.h"
-#include "control/DataKind.h"
 #include "plot/PageDrawing.h"
 
 namespace tellvane {

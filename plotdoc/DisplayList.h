@@ -7,7 +7,7 @@
 #include <variant>
 #include <vector>
 
-#include "plot/PlotDocument.h"
+#include "platform/PlotDocument.h"
 #include "plotdoc/LineStyle.h"
 
 namespace tellvane::plotdoc {

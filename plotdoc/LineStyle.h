@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "plot/PlotDocument.h"
+#include "platform/PlotDocument.h"
 #include "plotdoc/PageSetup.h"
 
 namespace tellvane::plotdoc {

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "plot/PlotDocument.h"
+#include "platform/PlotDocument.h"
 #include "plotdoc/DisplayList.h"
 #include "plotdoc/OutputJob.h"
 #include "plotdoc/PageSetup.h"

@@ -2,7 +2,7 @@
 // The factory a platform hands to the control: one file-writing plot document for
 // each plotted page.
 
-#include "plot/PlotDocument.h"
+#include "platform/PlotDocument.h"
 
 namespace tellvane::plotdoc {
 

@@ -5,7 +5,7 @@
 #include <QColor>
 #include <cstdint>
 
-#include "plot/PlotDocument.h"
+#include "platform/PlotDocument.h"
 
 namespace tellvane::plotdoc {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "plot/PlotDocument.h"
+#include "platform/PlotDocument.h"
 #include "recording/CallLog.h"
 
 namespace tellvane {

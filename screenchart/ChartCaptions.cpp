@@ -1,10 +1,10 @@
 #include "screenchart/ChartCaptions.h"
 
+#include "chartinput/DataKind.h"
 #include "common/Era.h"
 #include "common/RealCheck.h"
 #include "common/Rounding.h"
 #include "common/Text.h"
-#include "control/DataKind.h"
 #include "platform/Palette.h"
 
 namespace tellvane {

@@ -3,8 +3,8 @@
 // size and the axis texts: the base line, plot size, pixels per quarter of the
 // value axis and per month, and the value-to-y and time-to-x mappings.
 
+#include "chartinput/ChartSource.h"
 #include "common/CheckedInt.h"
-#include "control/ChartSource.h"
 #include "platform/DrawingSurface.h"
 
 namespace tellvane {

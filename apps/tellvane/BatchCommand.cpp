@@ -10,8 +10,8 @@
 #include "apps/tellvane/Commands.h"
 #include "apps/tellvane/Guarded.h"
 #include "apps/tellvane/HostedYear.h"
-#include "apps/tellvane/SleepingEventPump.h"
 #include "apps/tellvane/YearCharts.h"
+#include "hostkit/SleepingEventPump.h"
 
 namespace tellvane::cli {
 namespace {

@@ -5,9 +5,9 @@
 #include <ostream>
 #include <string>
 
-#include "apps/tellvane/HeadlessPlatform.h"
 #include "apps/tellvane/YearOptions.h"
 #include "control/TZenzu.h"
+#include "hostkit/HeadlessPlatform.h"
 #include "platform/EventPump.h"
 #include "plotdoc/PdfPlotDocumentFactory.h"
 #include "qt/QtSettingsStore.h"

@@ -1,9 +1,9 @@
 #include "apps/tellvane/Commands.h"
 #include "apps/tellvane/Guarded.h"
-#include "apps/tellvane/HeadlessPlatform.h"
 #include "apps/tellvane/HostedYear.h"
 #include "apps/tellvane/RasterChart.h"
 #include "apps/tellvane/StatsJson.h"
+#include "hostkit/HeadlessPlatform.h"
 
 namespace tellvane::cli {
 

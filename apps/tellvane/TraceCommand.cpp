@@ -3,9 +3,9 @@
 
 #include "apps/tellvane/Commands.h"
 #include "apps/tellvane/Guarded.h"
-#include "apps/tellvane/HeadlessPlatform.h"
 #include "apps/tellvane/HostedYear.h"
 #include "apps/tellvane/TraceEvents.h"
+#include "hostkit/HeadlessPlatform.h"
 #include "recording/JsonLine.h"
 #include "recording/RecordingPlotDocument.h"
 #include "recording/RecordingSurface.h"

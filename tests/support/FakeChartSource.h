@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "control/ChartSource.h"
+#include "chartinput/ChartSource.h"
 
 namespace tellvane::test {
 

@@ -13,9 +13,9 @@
 #include "platform/LibraryLocation.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
+#include "platform/PlotDocument.h"
 #include "platform/Screen.h"
 #include "platform/SettingsStore.h"
-#include "plot/PlotDocument.h"
 #include "recording/RecordingSurface.h"
 
 namespace tellvane::test {

@@ -1,4 +1,4 @@
-#include "control/DataKind.h"
+#include "chartinput/DataKind.h"
 
 namespace tellvane {
 namespace {

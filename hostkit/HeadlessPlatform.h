@@ -12,11 +12,11 @@
 #include "platform/LibraryLocation.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
+#include "platform/PlotDocument.h"
 #include "platform/Screen.h"
 #include "platform/SettingsStore.h"
-#include "plot/PlotDocument.h"
 
-namespace tellvane::cli {
+namespace tellvane {
 
 /// The control's client area: exactly the chart surface.
 class SurfaceContainer : public HostContainer {
@@ -107,4 +107,4 @@ private:
     FixedLibraryLocation library_;
 };
 
-}  // namespace tellvane::cli
+}  // namespace tellvane

@@ -8,7 +8,7 @@
 
 #include "platform/EventPump.h"
 
-namespace tellvane::cli {
+namespace tellvane {
 
 class SleepingEventPump : public EventPump {
 public:
@@ -16,4 +16,4 @@ public:
     void processPending() override { std::this_thread::sleep_for(std::chrono::milliseconds(1)); }
 };
 
-}  // namespace tellvane::cli
+}  // namespace tellvane

@@ -5,6 +5,7 @@
 
 #include "control/TZenzu.h"
 #include "tests/support/FakePlatform.h"
+#include "tests/support/Trace.h"
 #include "tests/support/YearHost.h"
 
 namespace tellvane {
@@ -13,10 +14,7 @@ namespace {
 using test::TestPlatform;
 using test::YearHost;
 
-long countOf(const std::vector<std::string>& lines, const std::string& part) {
-    return std::count_if(lines.begin(), lines.end(),
-                         [&](const std::string& l) { return l.find(part) != std::string::npos; });
-}
+using test::countOf;
 
 TEST(TZenzu, StartsEmpty) {
     TestPlatform p;

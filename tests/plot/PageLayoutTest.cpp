@@ -7,15 +7,12 @@
 
 #include "common/Text.h"
 #include "tests/plot/PlotBench.h"
+#include "tests/support/Trace.h"
 
 namespace tellvane::test {
 namespace {
 
 constexpr double kMonth = 350.0 / 12;
-
-bool hasLine(const std::vector<std::string>& lines, const std::string& line) {
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
 
 TEST(PlotPage, RecordsTheSetUpAndKnownCallsWordForWord) {
     PlotBench bench(constantYear(u"100"));
@@ -50,7 +47,7 @@ TEST(PlotPage, RecordsTheSetUpAndKnownCallsWordForWord) {
             R"({"op":"DrawTitle","x":180,"y":268,"text":"日　水　位　年　図","width":9,"height":9,"extra":0,"pen":0,"option":null,"anchor":null})",
             R"({"op":"DrawText","x":63.5,"y":266,"text":"301011281101010","width":4,"height":4,"extra":0,"pen":0,"option":null,"anchor":1})",
         })
-        EXPECT_TRUE(hasLine(lines, line)) << line;
+        EXPECT_TRUE(contains(lines, line)) << line;
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[lines.size() - 2], R"({"op":"OutputToFile","path":"/usr/lib/M_g_l.kvd"})");
     EXPECT_EQ(lines.back(), R"({"op":"CloseDocument"})");

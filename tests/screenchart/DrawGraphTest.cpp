@@ -10,8 +10,8 @@
 #include "recording/RecordingSurface.h"
 #include "screenchart/ChartCaptions.h"
 #include "screenchart/DrawGraph.h"
-#include "tests/support/ErrorOf.h"
 #include "tests/support/FakeChartSource.h"
+#include "tests/support/Trace.h"
 
 namespace tellvane {
 namespace {
@@ -25,33 +25,12 @@ Lines draw(FakeChartSource& source, float w = 400, float h = 300) {
     return surface.lines();
 }
 
+using test::after;
+using test::contains;
 using test::errorOf;
 
-bool contains(const Lines& lines, const std::string& line) {
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
-// The lines that follow the one given, up to n of them.
-Lines after(const Lines& lines, const std::string& line, std::size_t n) {
-    const auto it = std::find(lines.begin(), lines.end(), line);
-    if (it == lines.end()) return {};
-    return Lines(it + 1, it + 1 + std::min<std::ptrdiff_t>(n, lines.end() - it - 1));
-}
-
 // Every printed text with the position set right before it, as "x,y:text".
-std::vector<std::string> texts(const Lines& lines) {
-    std::vector<std::string> out;
-    std::string pos;
-    for (const auto& l : lines) {
-        if (l.rfind(R"({"op":"text_pos")", 0) == 0) {
-            const auto x = l.find(R"("x":)") + 4, comma = l.find(',', x);
-            pos = l.substr(x, comma - x) + "," + l.substr(comma + 5, l.size() - comma - 6);
-        } else if (l.rfind(R"({"op":"print")", 0) == 0) {
-            out.push_back(pos + ":" + l.substr(22, l.size() - 24));
-        }
-    }
-    return out;
-}
+std::vector<std::string> texts(const Lines& lines) { return test::printedTexts(lines); }
 
 TEST(DrawGraph, FrameAndGridOfA400By300Surface) {
     FakeChartSource source;

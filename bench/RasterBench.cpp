@@ -1,15 +1,20 @@
 // Speed of the screen chart on the Qt raster surface, as `tellvane render` and the
 // viewer draw it (a benchmark, not a test): the whole chart of the sample year
 // redrawn (ReGRaph, which is DrawGraph on the control's surface) at two sizes, the
-// chart drawn and written as a PNG file, and the PNG output alone. The CPU time
+// chart drawn and written as a PNG file, the PNG output alone, and its two steps:
+// palette indexing on each vector path, and encoding. The CPU time
 // reported is the whole process's, in case Qt hands work to threads of its own.
 
 #include <benchmark/benchmark.h>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "bench/SampleChart.h"
+#include "raster/ColourIndex.h"
+#include "raster/PngFile.h"
 
 namespace tellvane::bench {
 namespace {
@@ -49,6 +54,36 @@ void BM_WritePngOnly(benchmark::State& state) {
     });
 }
 BENCHMARK(BM_WritePngOnly)->Args({1024, 768})->Apply(onTheWallClock);
+
+raster::PictureView pictureOf(const SampleChart& chart) {
+    const QImage& image = chart.surface().image();
+    return {reinterpret_cast<const std::uint32_t*>(image.constBits()), image.width(), image.height(),
+            static_cast<std::size_t>(image.bytesPerLine()) / sizeof(std::uint32_t)};
+}
+
+// Palette indexing alone: path 0 portable, 1 AVX2, 2 AVX-512.
+void BM_IndexColours(benchmark::State& state) {
+    reportingErrors(state, [&] {
+        const auto path = static_cast<raster::IndexingPath>(state.range(0));
+        const std::vector<raster::IndexingPath> paths = raster::availablePaths();
+        if (std::find(paths.begin(), paths.end(), path) == paths.end())
+            return state.SkipWithError("this processor lacks the path");
+        SampleChart chart(1024, 768);
+        for (auto _ : state) benchmark::DoNotOptimize(raster::indexColours(pictureOf(chart), path).rows.get());
+    });
+}
+BENCHMARK(BM_IndexColours)->ArgName("path")->DenseRange(0, 2)->Apply(onTheWallClock);
+
+// The PNG file's bytes from the indexed picture: deflate and chunks, nothing written.
+void BM_EncodePng(benchmark::State& state) {
+    reportingErrors(state, [&] {
+        SampleChart chart(1024, 768);
+        const raster::IndexedImage indexed = raster::indexColours(pictureOf(chart));
+        for (auto _ : state) benchmark::DoNotOptimize(raster::encodePng(indexed).data());
+        state.counters["bytes"] = static_cast<double>(raster::encodePng(indexed).size());
+    });
+}
+BENCHMARK(BM_EncodePng)->Apply(onTheWallClock);
 
 }  // namespace
 }  // namespace tellvane::bench

@@ -1,7 +1,7 @@
 # Installation: the libraries, their public headers, an exported CMake package
 # (find_package(Tellvane) gives Tellvane::core — the layers common to control —,
-# Tellvane::recording, Tellvane::hostkit and, built with Qt, Tellvane::qt and
-# Tellvane::plotdoc) and pkg-config files (tellvane, and tellvane-qt with Qt).
+# Tellvane::recording, Tellvane::hostkit, Tellvane::raster and, built with Qt,
+# Tellvane::qt and Tellvane::plotdoc) and pkg-config files (tellvane, and tellvane-qt with Qt).
 include(CMakePackageConfigHelpers)
 
 set(TELLVANE_PACKAGE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Tellvane)

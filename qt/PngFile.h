@@ -1,6 +1,5 @@
 #pragma once
-// PNG output of a surface's picture: palette colours (see ColourIndex.h), no
-// filtering and the fastest compression, since a chart is mostly flat colour.
+// PNG output of a surface's picture through the toolkit-free raster output.
 
 #include <QImage>
 #include <string>

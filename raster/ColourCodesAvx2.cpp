@@ -36,6 +36,17 @@ TELLVANE_AVX2 inline Compared compare8(const std::uint32_t* src, const __m256i* 
     return {codes, matched};
 }
 
+// True when the 32 pixels all have the colour.
+TELLVANE_AVX2 inline bool allOf(const std::uint32_t* src, __m256i colour) {
+    const __m256i rgb = _mm256_set1_epi32(static_cast<int>(kRgbMask));
+    __m256i equal = _mm256_set1_epi32(-1);
+    for (int i = 0; i < 32; i += 8) {
+        const __m256i pixels = _mm256_and_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + i)), rgb);
+        equal = _mm256_and_si256(equal, _mm256_cmpeq_epi32(pixels, colour));
+    }
+    return _mm256_movemask_epi8(equal) == -1;
+}
+
 }  // namespace
 
 TELLVANE_AVX2 void codeAvx2(const PictureView& picture, HotColours& hot, ColdColours& cold, std::uint8_t* rows) {
@@ -46,6 +57,7 @@ TELLVANE_AVX2 void codeAvx2(const PictureView& picture, HotColours& hot, ColdCol
     }
     // packs work within 128-bit lanes; this puts the 32 bytes back in pixel order
     const __m256i order = _mm256_setr_epi32(0, 4, 1, 5, 2, 6, 3, 7);
+    const __m256i firstCode = _mm256_set1_epi8(1);
     std::uint64_t counts[kHot] = {};
     const std::size_t rowBytes = static_cast<std::size_t>(picture.width) + 1;
     for (int y = 0; y < picture.height; ++y) {
@@ -54,6 +66,12 @@ TELLVANE_AVX2 void codeAvx2(const PictureView& picture, HotColours& hot, ColdCol
         rows[start - 1] = 0;
         int x = 0;
         for (; x + 32 <= picture.width; x += 32) {
+            // Most blocks are all of the most frequent colour, the background.
+            if (allOf(src + x, colour[0])) {
+                counts[0] += 32;
+                _mm256_storeu_si256(reinterpret_cast<__m256i*>(rows + start + x), firstCode);
+                continue;
+            }
             const Compared a = compare8(src + x, colour, code, counts);
             const Compared b = compare8(src + x + 8, colour, code, counts);
             const Compared c = compare8(src + x + 16, colour, code, counts);

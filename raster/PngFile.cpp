@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <span>
 
 #include "common/Error.h"
 #include "raster/RasterErrors.h"
@@ -44,12 +45,7 @@ public:
     void put32(std::uint32_t v) {
         for (int shift : {24, 16, 8, 0}) bytes_.push_back(static_cast<std::uint8_t>(v >> shift));
     }
-    /// Room for n bytes of data written in place; commit() says how many were.
-    std::uint8_t* room(std::size_t n) {
-        bytes_.resize(bytes_.size() + n);
-        return bytes_.data() + bytes_.size() - n;
-    }
-    void commit(std::size_t reserved, std::size_t used) { bytes_.resize(bytes_.size() - reserved + used); }
+    void put(std::span<const std::uint8_t> data) { bytes_.insert(bytes_.end(), data.begin(), data.end()); }
     void end() {
         const std::size_t length = bytes_.size() - start_ - 8;
         for (int i = 0; i < 4; ++i) bytes_[start_ + i] = static_cast<std::uint8_t>(length >> (24 - 8 * i));
@@ -67,25 +63,43 @@ private:
 // zlib header and trailer and ISA-L's own slack.
 std::size_t deflateBound(std::size_t n) { return n + 5 * (n / 65535 + 1) + 6 + ISAL_DEF_MAX_HDR_SIZE + 64; }
 
-// The scanlines as a zlib stream (igzip level 1) into out; returns its size.
-std::size_t deflateRows(const IndexedImage& indexed, std::uint8_t* out, std::size_t capacity) {
-    // The level's hash tables, kept per thread so that a batch does not fault them in anew.
-    thread_local std::unique_ptr<std::uint8_t[]> levelBuffer =
-        std::make_unique_for_overwrite<std::uint8_t[]>(ISAL_DEF_LVL1_DEFAULT);
-    auto stream = std::make_unique<isal_zstream>();
-    isal_deflate_stateless_init(stream.get());
-    stream->level = 1;
-    stream->level_buf = levelBuffer.get();
-    stream->level_buf_size = ISAL_DEF_LVL1_DEFAULT;
-    stream->gzip_flag = IGZIP_ZLIB;
-    stream->end_of_stream = 1;
-    stream->flush = NO_FLUSH;
-    stream->next_in = indexed.rows.get();
-    stream->avail_in = static_cast<std::uint32_t>(indexed.size());
-    stream->next_out = out;
-    stream->avail_out = static_cast<std::uint32_t>(capacity);
-    if (isal_deflate_stateless(stream.get()) != COMP_OK) throw Error(kOutOfMemory, "Out of memory");
-    return stream->total_out;
+// What igzip works in: its stream state (80 KB), the level's hash tables and room
+// for the output. Kept per thread and reused, so that a batch neither clears nor
+// faults them in anew for every picture.
+struct DeflateWorkspace {
+    isal_zstream stream;
+    std::unique_ptr<std::uint8_t[]> level = std::make_unique_for_overwrite<std::uint8_t[]>(ISAL_DEF_LVL1_DEFAULT);
+    std::unique_ptr<std::uint8_t[]> out;
+    std::size_t outSize = 0;
+
+    std::uint8_t* room(std::size_t n) {
+        if (n > outSize) {
+            out = std::make_unique_for_overwrite<std::uint8_t[]>(n);
+            outSize = n;
+        }
+        return out.get();
+    }
+};
+
+// The scanlines as a zlib stream (igzip level 1), in the workspace's output.
+std::span<const std::uint8_t> deflateRows(const IndexedImage& indexed) {
+    thread_local DeflateWorkspace work;
+    const std::size_t bound = deflateBound(indexed.size());
+    std::uint8_t* out = work.room(bound);
+    isal_zstream& stream = work.stream;
+    isal_deflate_stateless_init(&stream);
+    stream.level = 1;
+    stream.level_buf = work.level.get();
+    stream.level_buf_size = ISAL_DEF_LVL1_DEFAULT;
+    stream.gzip_flag = IGZIP_ZLIB;
+    stream.end_of_stream = 1;
+    stream.flush = NO_FLUSH;
+    stream.next_in = indexed.rows.get();
+    stream.avail_in = static_cast<std::uint32_t>(indexed.size());
+    stream.next_out = out;
+    stream.avail_out = static_cast<std::uint32_t>(bound);
+    if (isal_deflate_stateless(&stream) != COMP_OK) throw Error(kOutOfMemory, "Out of memory");
+    return {out, stream.total_out};
 }
 
 // Writes all bytes to the descriptor; false when the system refuses some.
@@ -112,8 +126,8 @@ struct PartFile {
 }  // namespace
 
 std::vector<std::uint8_t> encodePng(const IndexedImage& indexed) {
-    const std::size_t bound = deflateBound(indexed.size());
-    ChunkWriter png(kSignature.size() + 4 * kChunkFrame + 13 + 3 * indexed.palette.size() + bound);
+    const std::span<const std::uint8_t> data = deflateRows(indexed);
+    ChunkWriter png(kSignature.size() + 4 * kChunkFrame + 13 + 3 * indexed.palette.size() + data.size());
     png.signature();
     png.begin("IHDR");
     png.put32(static_cast<std::uint32_t>(indexed.width));
@@ -125,8 +139,7 @@ std::vector<std::uint8_t> encodePng(const IndexedImage& indexed) {
         for (int shift : {16, 8, 0}) png.put8(static_cast<std::uint8_t>(c >> shift));
     png.end();
     png.begin("IDAT");
-    std::uint8_t* data = png.room(bound);
-    png.commit(bound, deflateRows(indexed, data, bound));
+    png.put(data);
     png.end();
     png.begin("IEND");
     png.end();

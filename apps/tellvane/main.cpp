@@ -5,5 +5,6 @@
 #include "apps/tellvane/TellvaneCli.h"
 
 int main(int argc, char** argv) {
-    return tellvane::cli::runTellvane(argc, argv, std::cout, std::cerr, isatty(STDERR_FILENO) == 1);
+    using tellvane::cli::Ending;
+    return tellvane::cli::runTellvane(argc, argv, std::cout, std::cerr, isatty(STDERR_FILENO) == 1, Ending::EndProcess);
 }

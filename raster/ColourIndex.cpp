@@ -124,6 +124,7 @@ struct Kernels {
 };
 
 Kernels kernelsFor(IndexingPath path) {
+#if defined(__x86_64__)
     switch (path) {
         case IndexingPath::Avx512:
             return {codeAvx512, translateAvx512};
@@ -132,6 +133,9 @@ Kernels kernelsFor(IndexingPath path) {
         case IndexingPath::Portable:
             break;
     }
+#else
+    (void)path;  // elsewhere (the browser among them) only the portable path exists
+#endif
     return {codePortable, translatePortable};
 }
 
@@ -159,8 +163,9 @@ IndexedImage indexColours(const PictureView& picture, IndexingPath path) {
     IndexedImage out;
     out.width = picture.width;
     out.height = picture.height;
-    // Not zeroed: pass one writes every byte, filter bytes included.
-    out.rows = std::make_unique_for_overwrite<std::uint8_t[]>(out.size());
+    // Not zeroed, as pass one writes every byte, filter bytes included (new, as the
+    // browser build's library lacks make_unique_for_overwrite).
+    out.rows.reset(new std::uint8_t[out.size()]);
 
     const Kernels kernels = kernelsFor(path);
     HotColours hot = sampleHot(picture);

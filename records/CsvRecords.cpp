@@ -46,44 +46,130 @@ private:
     csv_parser p_;
 };
 
+// Feeds libcsv one line at a time, so that every record and error has its line.
+// libcsv itself ends a record at CR or LF alike; the lines are counted here.
+class LineFeeder {
+public:
+    LineFeeder(const std::string& file, const std::function<void(const CsvRecord&)>& onRecord, const CsvStart& start)
+        : file_(file),
+          onRecord_(onRecord),
+          line_(start.line - 1),
+          offset_(start.offset),
+          bomAllowed_(start.line == 1),
+          recordLine_(start.line) {
+        record_.place.file = file;
+    }
+
+    // A chunk of the text; a line may run on into the next chunk.
+    void chunk(std::string_view bytes) {
+        if (afterCr_ && !bytes.empty()) {
+            afterCr_ = false;
+            // The LF of a CR LF split between chunks ends no further line.
+            if (bytes.front() == '\n') {
+                ++offset_;
+                feedBytes(bytes.substr(0, 1));
+                bytes.remove_prefix(1);
+            }
+        }
+        while (!bytes.empty()) {
+            const auto end = std::find_if(bytes.begin(), bytes.end(), [](char c) { return c == '\n' || c == '\r'; });
+            if (end == bytes.end()) {
+                carry_.append(bytes);
+                return;
+            }
+            std::size_t length = static_cast<std::size_t>(end - bytes.begin()) + 1;
+            if (*end == '\r') {
+                if (length < bytes.size())
+                    length += bytes[length] == '\n' ? 1 : 0;
+                else
+                    afterCr_ = true;  // an LF may open the next chunk
+            }
+            if (carry_.empty()) {
+                line(bytes.substr(0, length));
+            } else {
+                carry_.append(bytes.substr(0, length));
+                line(carry_);
+                carry_.clear();
+            }
+            bytes.remove_prefix(length);
+        }
+    }
+
+    void finish() {
+        if (!carry_.empty()) line(carry_);
+        if (!parser_.finish(g_)) throw InputError(file_, quoteLine_, "a quoted cell opened here is not closed");
+        handOn();
+    }
+
+private:
+    void line(std::string_view piece) {
+        const std::uint64_t begin = offset_;
+        offset_ += piece.size();
+        if (bomAllowed_ && piece.starts_with(kByteOrderMark)) piece.remove_prefix(kByteOrderMark.size());
+        bomAllowed_ = false;
+        ++line_;
+        if (!inQuotes_) {
+            recordLine_ = line_;
+            record_.begin = begin;
+            if (piece.starts_with('#')) return;
+        }
+        feedBytes(piece);
+        // In strict RFC 4180 a quote's parity tells whether a cell stays open.
+        if (std::count(piece.begin(), piece.end(), '"') % 2 != 0) {
+            inQuotes_ = !inQuotes_;
+            if (inQuotes_) quoteLine_ = line_;
+        }
+    }
+
+    void feedBytes(std::string_view bytes) {
+        if (!parser_.feed(bytes, g_)) throw InputError(file_, std::max(line_, 1L), "malformed quoting");
+        handOn();
+    }
+
+    void handOn() {
+        for (auto& cells : g_.records) {
+            record_.cells = std::move(cells);
+            record_.place.line = recordLine_;
+            record_.end = offset_;
+            onRecord_(record_);
+        }
+        g_.records.clear();
+    }
+
+    const std::string& file_;
+    const std::function<void(const CsvRecord&)>& onRecord_;
+    Parser parser_;
+    Gathered g_;
+    CsvRecord record_;
+    std::string carry_;  // the start of a line whose end is in a later chunk
+    bool afterCr_ = false;
+    long line_;
+    std::uint64_t offset_;  // of the next line's first byte
+    bool bomAllowed_;
+    long recordLine_;
+    long quoteLine_ = 0;
+    bool inQuotes_ = false;
+};
+
 }  // namespace
+
+void readCsvRecords(const ByteChunks& chunks, const std::string& file,
+                    const std::function<void(const CsvRecord&)>& onRecord, const CsvStart& start) {
+    LineFeeder feeder(file, onRecord, start);
+    for (std::string_view piece = chunks(); !piece.empty(); piece = chunks()) feeder.chunk(piece);
+    feeder.finish();
+}
 
 void readCsvRecords(std::string_view text, const std::string& file,
                     const std::function<void(const CsvRecord&)>& onRecord) {
-    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
-
-    Parser parser;
-    Gathered g;
-    CsvRecord record;
-    record.place.file = file;
-    long line = 0;
-    long recordLine = 1;
-    bool inQuotes = false;  // in strict RFC 4180 a quote's parity tells it
-    const auto handOn = [&] {
-        for (auto& cells : g.records) {
-            record.cells = std::move(cells);
-            record.place.line = recordLine;
-            onRecord(record);
-        }
-        g.records.clear();
-    };
-
-    // Fed one line at a time, so that every record and error has its line.
-    while (!text.empty()) {
-        const std::size_t end = std::min(text.find('\n'), text.size() - 1) + 1;
-        const std::string_view piece = text.substr(0, end);
-        text.remove_prefix(end);
-        ++line;
-        if (!inQuotes) {
-            recordLine = line;
-            if (piece.starts_with('#')) continue;
-        }
-        if (!parser.feed(piece, g)) throw InputError(file, line, "malformed quoting");
-        handOn();
-        if (std::count(piece.begin(), piece.end(), '"') % 2 != 0) inQuotes = !inQuotes;
-    }
-    if (!parser.finish(g)) throw InputError(file, line, "a quoted cell is not closed");
-    handOn();
+    bool given = false;
+    readCsvRecords(
+        [&] {
+            if (given) return std::string_view();
+            given = true;
+            return text;
+        },
+        file, onRecord);
 }
 
 }  // namespace tellvane

@@ -2,6 +2,7 @@
 // The records of a comma-separated text (RFC 4180) as the hourly data and the
 // station catalogue write it.
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -12,17 +13,36 @@
 namespace tellvane {
 
 /// One record: its cells as the file's bytes, quotes removed and spaces and tabs
-/// around unquoted cells trimmed, and the line it begins on.
+/// around unquoted cells trimmed, the line it begins on, and where its bytes lie in
+/// the text ([begin, end), its line break included).
 struct CsvRecord {
     std::vector<std::string> cells;
     InputPlace place;
+    std::uint64_t begin = 0;
+    std::uint64_t end = 0;
 };
 
-/// Calls onRecord for each record of text, in order. A UTF-8 byte order mark at the
-/// start is skipped; a line that begins with '#' outside a quoted cell is a comment;
-/// blank lines are skipped; a quoted cell may hold commas, doubled quotes and line
-/// breaks. A malformed quote fails with InputError naming file and line, and so does
-/// whatever onRecord throws.
+/// Where a part of a text read on its own begins: the line and byte of the whole
+/// text its first byte is at, for the places and extents of its records.
+struct CsvStart {
+    long line = 1;
+    std::uint64_t offset = 0;
+};
+
+/// The bytes of a text in pieces, so that a large file need not be held whole: each
+/// call gives the next piece (valid until the next call), an empty one at the end.
+using ByteChunks = std::function<std::string_view()>;
+
+/// Calls onRecord for each record of the text, in order. A UTF-8 byte order mark at
+/// the start is skipped; lines end in LF, CR LF or CR alone; a line that begins with
+/// '#' outside a quoted cell is a comment; blank lines are skipped; a quoted cell may
+/// hold commas, doubled quotes and line breaks. A malformed quote fails with
+/// InputError naming file and line (a quoted cell never closed, the line it opens
+/// on), and so does whatever onRecord throws.
+void readCsvRecords(const ByteChunks& chunks, const std::string& file,
+                    const std::function<void(const CsvRecord&)>& onRecord, const CsvStart& start = {});
+
+/// The same for a text held whole.
 void readCsvRecords(std::string_view text, const std::string& file,
                     const std::function<void(const CsvRecord&)>& onRecord);
 

@@ -1,11 +1,16 @@
 #include "records/DataFiles.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <sstream>
+#include <map>
+#include <memory>
+#include <set>
+#include <utility>
 
 #include "records/HourlyCsv.h"
 #include "records/WaterDbFile.h"
@@ -13,63 +18,175 @@
 namespace tellvane {
 namespace {
 
-std::string lowerExtension(const std::filesystem::path& path) {
+namespace fs = std::filesystem;
+
+// A download of the database is a month or a year of one station: tens of kilobytes.
+constexpr std::uintmax_t kLargestDownload = 16u << 20;
+constexpr std::size_t kChunkBytes = 1u << 20;
+
+std::string lowerExtension(const fs::path& path) {
     std::string ext = path.extension().string();
     std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
     return ext;
 }
 
-bool isDataFile(const std::filesystem::path& path) {
+bool isDataFile(const fs::path& path) {
     const std::string ext = lowerExtension(path);
     return ext == ".dat" || ext == ".csv";
 }
 
-std::vector<std::filesystem::path> filesOf(const std::filesystem::path& folder) {
-    std::vector<std::filesystem::path> files;
-    std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, ec))
-        if (entry.is_regular_file() && isDataFile(entry.path())) files.push_back(entry.path());
-    if (ec) throw InputError(folder.string(), 0, "cannot list the folder: " + ec.message());
-    if (files.empty()) throw InputError(folder.string(), 0, "the folder holds no .dat or .csv files");
-    std::sort(files.begin(), files.end());
-    return files;
+[[noreturn]] void cannot(const fs::path& path, const std::string& what, const std::error_code& ec) {
+    throw InputError(path.string(), 0, what + ": " + ec.message());
 }
 
-void readDataFile(const std::filesystem::path& path, StationRecords& records) {
-    const std::string bytes = readWholeFile(path);
-    if (lowerExtension(path) == ".dat")
-        readWaterDbFile(bytes, path.string(), records);
-    else
-        readHourlyCsv(bytes, path.string(), records);
+struct FileClose {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, FileClose>;
+
+File openToRead(const fs::path& path) {
+    std::error_code ec;
+    if (fs::is_directory(path, ec)) throw InputError(path.string(), 0, "is a folder, not a file");
+    File file(std::fopen(path.c_str(), "rb"));
+    if (!file) throw InputError(path.string(), 0, std::string("cannot be read: ") + std::strerror(errno));
+    return file;
+}
+
+// Walks a folder, following links to folders but never into one already on the way
+// down, which a link back up would be.
+class FolderWalk {
+public:
+    std::vector<fs::path> files;
+
+    void folder(const fs::path& dir) {
+        struct stat st {};
+        if (::stat(dir.c_str(), &st) != 0) cannot(dir, "cannot be looked at", {errno, std::generic_category()});
+        const std::pair<dev_t, ino_t> id{st.st_dev, st.st_ino};
+        if (!onTheWay_.insert(id).second)
+            throw InputError(dir.string(), 0, "leads back into a folder being read (a loop of symbolic links)");
+        std::error_code ec;
+        fs::directory_iterator it(dir, ec);
+        if (ec) cannot(dir, "cannot list the folder", ec);
+        for (; it != fs::directory_iterator(); it.increment(ec)) {
+            if (ec) cannot(dir, "cannot list the folder", ec);
+            const fs::path entry = it->path();
+            const fs::file_status status = fs::status(entry, ec);
+            if (ec) cannot(entry, "cannot be looked at", ec);
+            if (fs::is_directory(status))
+                folder(entry);
+            else if (fs::is_regular_file(status) && isDataFile(entry))
+                files.push_back(entry);
+        }
+        if (ec) cannot(dir, "cannot list the folder", ec);
+        onTheWay_.erase(id);
+    }
+
+private:
+    std::set<std::pair<dev_t, ino_t>> onTheWay_;
+};
+
+void readDownload(const fs::path& path, StationRecords& records) {
+    std::error_code ec;
+    const std::uintmax_t size = fs::file_size(path, ec);
+    if (!ec && size > kLargestDownload)
+        throw InputError(path.string(), 0,
+                         "is " + std::to_string(size) + " bytes; a download of the database is at most " +
+                             std::to_string(kLargestDownload >> 20) + " MB");
+    readWaterDbFile(readWholeFile(path), path.string(), records);
+}
+
+void readCsv(const fs::path& path, StationRecords& records) {
+    const File file = openToRead(path);
+    std::string buffer(kChunkBytes, '\0');
+    readHourlyCsv(
+        [&] {
+            const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file.get());
+            if (got == 0 && std::ferror(file.get()))
+                throw InputError(path.string(), 0, std::string("cannot be read to its end: ") + std::strerror(errno));
+            return std::string_view(buffer.data(), got);
+        },
+        path.string(), records);
+}
+
+// The bytes of the extent, read as a part of the CSV.
+void readCsvPart(const fs::path& path, const FileExtent& extent, StationRecords& records) {
+    const File file = openToRead(path);
+    if (fseeko(file.get(), static_cast<off_t>(extent.begin), SEEK_SET) != 0)
+        throw InputError(path.string(), 0, std::string("cannot be read again: ") + std::strerror(errno));
+    std::string buffer(kChunkBytes, '\0');
+    std::uint64_t left = extent.end - extent.begin;
+    readHourlyCsv(
+        [&] {
+            const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(left, buffer.size()));
+            const std::size_t got = std::fread(buffer.data(), 1, want, file.get());
+            if (got < want)
+                throw InputError(path.string(), 0, "is shorter than when it was read first: it has been changed");
+            left -= got;
+            return std::string_view(buffer.data(), got);
+        },
+        path.string(), records, CsvStart{static_cast<long>(extent.line), extent.begin});
 }
 
 }  // namespace
 
-std::string readWholeFile(const std::filesystem::path& path) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) throw InputError(path.string(), 0, "is a folder, not a file");
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw InputError(path.string(), 0, std::string("cannot be read: ") + std::strerror(errno));
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) throw InputError(path.string(), 0, "cannot be read to its end");
-    return std::move(bytes).str();
+std::string readWholeFile(const fs::path& path) {
+    const File file = openToRead(path);
+    std::string bytes;
+    char buffer[1 << 16];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0;) bytes.append(buffer, got);
+    if (std::ferror(file.get()))
+        throw InputError(path.string(), 0, std::string("cannot be read to its end: ") + std::strerror(errno));
+    return bytes;
 }
 
-StationRecords loadRecords(const std::vector<std::filesystem::path>& paths) {
+std::vector<fs::path> dataFilesOf(const fs::path& path) {
+    std::error_code ec;
+    const bool folder = fs::is_directory(path, ec);
+    if (!folder) return {path};  // a missing file is reported when it is read
+    FolderWalk walk;
+    walk.folder(path);
+    if (walk.files.empty()) throw InputError(path.string(), 0, "the folder holds no .dat or .csv files");
+    std::sort(walk.files.begin(), walk.files.end());
+    return walk.files;
+}
+
+StationRecords loadRecords(const std::vector<fs::path>& paths, const std::optional<KeptYears>& kept) {
     StationRecords records;
-    for (const auto& path : paths) {
-        std::error_code ec;
-        if (std::filesystem::is_directory(path, ec)) {
-            for (const auto& file : filesOf(path)) readDataFile(file, records);
-        } else {
-            readDataFile(path, records);
+    records.keepOnly(kept);
+    for (const auto& path : paths)
+        for (const auto& file : dataFilesOf(path)) {
+            if (lowerExtension(file) == ".dat")
+                readDownload(file, records);
+            else
+                readCsv(file, records);
         }
-    }
+    records.preferHourly();
     return records;
 }
 
-StationCatalogue loadStationCatalogue(const std::filesystem::path& path) {
+StationRecords loadStationYear(const StationRecords& index, const std::u16string& station, int year) {
+    std::map<std::uint32_t, std::vector<FileExtent>> byFile;  // in the order the files were read
+    for (const Series* s : index.ofStation(station)) {
+        const auto days = s->given.find(year);
+        if (days == s->given.end()) continue;
+        for (const FileExtent& e : days->second.extents) byFile[e.file].push_back(e);
+    }
+    StationRecords records;
+    records.keepOnly(KeptYears{station, year});
+    for (auto& [file, extents] : byFile) {
+        const fs::path path = index.files()[file - 1];
+        if (extents.front().end == 0) {
+            readDownload(path, records);
+            continue;
+        }
+        std::sort(extents.begin(), extents.end(), [](const auto& a, const auto& b) { return a.begin < b.begin; });
+        for (const FileExtent& e : extents) readCsvPart(path, e, records);
+    }
+    records.preferHourly();
+    return records;
+}
+
+StationCatalogue loadStationCatalogue(const fs::path& path) {
     return readStationCatalogue(readWholeFile(path), path.string());
 }
 

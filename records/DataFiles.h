@@ -3,6 +3,7 @@
 // catalogue.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,11 +15,25 @@ namespace tellvane {
 /// The whole file; an unreadable one fails with InputError.
 std::string readWholeFile(const std::filesystem::path& path);
 
-/// The records of every path in turn: a file ending in .dat is a download of the
-/// water information database, any other file the hourly CSV; a folder stands for
-/// its files ending in .dat or .csv, in the order of their names. A day given by
-/// two files fails with InputError, as does a folder without data files.
-StationRecords loadRecords(const std::vector<std::filesystem::path>& paths);
+/// The data files a path stands for: the file itself, or every file ending in .dat
+/// or .csv in the folder and its subfolders (symbolic links followed), in the order
+/// of their paths. A folder that cannot be listed, an entry that cannot be looked
+/// at, a link that leads back into a folder being read, or a folder without data
+/// files fails with InputError; nothing here throws anything else.
+std::vector<std::filesystem::path> dataFilesOf(const std::filesystem::path& path);
+
+/// The records of every path in turn (see dataFilesOf): a file ending in .dat is a
+/// download of the water information database, any other file the hourly CSV, read
+/// as it streams in. Only the readings of the station-year kept (all when nullopt)
+/// are held. A day given twice at the same resolution fails with InputError naming
+/// both places; daily tables give way to hourly ones (StationRecords::preferHourly).
+StationRecords loadRecords(const std::vector<std::filesystem::path>& paths,
+                           const std::optional<KeptYears>& kept = std::nullopt);
+
+/// The station-year read again on its own from the parts of the files that gave it
+/// in index (records read with nothing kept, say), with its readings kept: what a
+/// host holds to chart one station-year of files too large to hold whole.
+StationRecords loadStationYear(const StationRecords& index, const std::u16string& station, int year);
 
 /// The station catalogue in the file.
 StationCatalogue loadStationCatalogue(const std::filesystem::path& path);

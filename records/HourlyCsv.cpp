@@ -1,7 +1,8 @@
 #include "records/HourlyCsv.h"
 
 #include "common/Text.h"
-#include "records/CsvRecords.h"
+#include "records/ReadingText.h"
+#include "records/ShownText.h"
 #include "records/TextDecoder.h"
 #include "records/TextTrim.h"
 
@@ -17,39 +18,78 @@ bool isHeader(const std::vector<std::string>& cells) {
     return true;
 }
 
-}  // namespace
+// The rows of one file. Most rows repeat the station of the row before, and most
+// are of station-years not kept: those cost a check of each cell, nothing more.
+class RowReader {
+public:
+    RowReader(StationRecords& records, bool headerSeen) : records_(records), utf8_("UTF-8"), headerSeen_(headerSeen) {}
 
-void readHourlyCsv(std::string_view text, const std::string& file, StationRecords& records) {
-    TextDecoder utf8("UTF-8");
-    bool headerSeen = false;
-    Series* last = nullptr;  // rows of one station mostly come together
-    readCsvRecords(text, file, [&](const CsvRecord& record) {
+    void row(const CsvRecord& record) {
         const auto& cells = record.cells;
         const InputPlace& place = record.place;
-        if (!headerSeen) {
+        if (!headerSeen_) {
             if (!isHeader(cells)) throw place.error("the header must be station,date,1,2,...,24");
-            headerSeen = true;
+            headerSeen_ = true;
             return;
         }
         if (cells.size() != kCells)
             throw place.error(std::to_string(cells.size()) + " cells, expected 26 (station, date, 24 hours)");
-        // Blanks around a cell are layout even inside quotes: a quoted blank
-        // reading is no reading, not a reading of 0.
-        const auto decode = [&](const std::string& cell) {
-            const auto decoded = utf8.decode(cell);
-            if (!decoded) throw place.error("the text is not UTF-8");
-            return std::u16string(trimBlanks(*decoded));
-        };
-        const std::u16string station = decode(cells[0]);
-        if (station.empty()) throw place.error("the station number is empty");
-        const auto date = parseCivilDate(decode(cells[1]), u'-');
-        if (!date) throw place.error("the date '" + cells[1] + "' is not a day written YYYY-MM-DD");
+        Series& series = seriesOf(cells[0], place);
+        const auto date = parseCivilDate(decode(cells[1], place), u'-');
+        if (!date) throw place.error("the date " + shownText(cells[1]) + " is not a day written YYYY-MM-DD");
+        std::array<std::string_view, 24> texts;
+        for (std::size_t h = 0; h < 24; ++h) texts[h] = hourReading(cells[h + 2], static_cast<int>(h + 1), place);
         HourCells hours;
-        for (std::size_t h = 0; h < 24; ++h) hours[h] = decode(cells[h + 2]);
-        if (!last || last->station != station) last = &records.series(station, SeriesKind::Unstated);
-        records.addDay(*last, *date, std::move(hours), place);
-    });
-    if (!headerSeen) throw InputError(file, 0, "no header: the file holds no records");
+        if (records_.keeps(series, *date))
+            for (std::size_t h = 0; h < 24; ++h) hours[h].assign(texts[h].begin(), texts[h].end());  // ASCII
+        records_.addDay(series, *date, std::move(hours), place, {record.begin, record.end});
+    }
+
+    bool headerSeen() const { return headerSeen_; }
+
+private:
+    // Blanks around a cell are layout even inside quotes: a quoted blank
+    // reading is no reading, not a reading of 0.
+    std::u16string decode(const std::string& cell, const InputPlace& place) {
+        const auto decoded = utf8_.decode(cell);
+        if (!decoded) throw place.error("the text " + shownText(cell) + " is not UTF-8");
+        return std::u16string(trimBlanks(*decoded));
+    }
+
+    Series& seriesOf(const std::string& cell, const InputPlace& place) {
+        if (last_ && cell == lastCell_) return *last_;
+        const std::u16string station = decode(cell, place);
+        if (station.empty()) throw place.error("the station number is empty");
+        last_ = &records_.series(station, SeriesKind::Unstated);
+        lastCell_ = cell;
+        return *last_;
+    }
+
+    StationRecords& records_;
+    TextDecoder utf8_;
+    bool headerSeen_;
+    Series* last_ = nullptr;
+    std::string lastCell_;
+};
+
+}  // namespace
+
+void readHourlyCsv(const ByteChunks& chunks, const std::string& file, StationRecords& records, const CsvStart& start) {
+    RowReader reader(records, start.line > 1);
+    readCsvRecords(
+        chunks, file, [&](const CsvRecord& record) { reader.row(record); }, start);
+    if (!reader.headerSeen()) throw InputError(file, 0, "no header: the file holds no records");
+}
+
+void readHourlyCsv(std::string_view text, const std::string& file, StationRecords& records) {
+    bool given = false;
+    readHourlyCsv(
+        [&] {
+            if (given) return std::string_view();
+            given = true;
+            return text;
+        },
+        file, records);
 }
 
 }  // namespace tellvane

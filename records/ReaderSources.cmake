@@ -6,6 +6,8 @@ set(TELLVANE_READER_SOURCES
     records/DataFiles.cpp
     records/HourlyCsv.cpp
     records/InputError.cpp
+    records/ReadingText.cpp
+    records/ShownText.cpp
     records/StationCatalogue.cpp
     records/StationRecords.cpp
     records/TextDecoder.cpp

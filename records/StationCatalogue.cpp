@@ -2,6 +2,7 @@
 
 #include "common/Text.h"
 #include "records/CsvRecords.h"
+#include "records/ShownText.h"
 #include "records/TextDecoder.h"
 #include "records/TextTrim.h"
 
@@ -29,7 +30,7 @@ StationCatalogue readStationCatalogue(std::string_view text, const std::string& 
         }
         if (cells[0].empty()) throw place.error("the station number is empty");
         if (!catalogue.emplace(cells[0], StationNames{cells[1], cells[2], cells[3]}).second)
-            throw place.error("station " + toUtf8(cells[0]) + " is listed twice");
+            throw place.error("station " + shownName(cells[0]) + " is listed twice");
     });
     if (!headerSeen) throw InputError(file, 0, "no header: the file holds no records");
     return catalogue;

@@ -4,38 +4,142 @@
 #include <utility>
 
 #include "common/Text.h"
+#include "records/ShownText.h"
 
 namespace tellvane {
+namespace {
+
+// Adds the bytes of a day to the extents, joining them to the last where they follow on.
+void addExtent(std::vector<FileExtent>& extents, const FileExtent& day) {
+    if (!extents.empty()) {
+        FileExtent& last = extents.back();
+        if (last.file == day.file && (day.end == 0 ? last.end == 0 : last.end == day.begin)) {
+            last.end = day.end;
+            return;
+        }
+    }
+    extents.push_back(day);
+}
+
+// Keeps the first answer to a part of the request left out; false once a second one comes.
+template <typename T>
+bool firstAnswer(std::optional<T>& first, const T& answer) {
+    if (!first) first = answer;
+    return *first == answer;
+}
+
+}  // namespace
+
+const char* kindName(SeriesKind kind) {
+    switch (kind) {
+        case SeriesKind::Level:
+            return "level";
+        case SeriesKind::Discharge:
+            return "discharge";
+        case SeriesKind::Unstated:
+            break;
+    }
+    return "";
+}
+
+int dayOfYear(const CivilDate& date) {
+    static constexpr int kBefore[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+    const bool leap = (date.year % 4 == 0 && date.year % 100 != 0) || date.year % 400 == 0;
+    return kBefore[date.month - 1] + (leap && date.month > 2 ? 1 : 0) + date.day - 1;
+}
 
 std::set<int> Series::years() const {
     std::set<int> out;
-    for (const auto& [date, cells] : days) out.insert(date.year);
+    for (const auto& [year, days] : given) out.insert(year);
     return out;
 }
 
-bool Series::hasYear(int year) const {
-    const auto it = days.lower_bound(CivilDate{year, 1, 1});
-    return it != days.end() && it->first.year == year;
+bool Series::hasYear(int year) const { return given.contains(year); }
+
+int Series::daysIn(int year) const {
+    const auto it = given.find(year);
+    return it == given.end() ? 0 : it->second.count;
 }
 
-Series& StationRecords::series(const std::u16string& station, SeriesKind kind) {
+Series& StationRecords::series(const std::u16string& station, SeriesKind kind, Resolution resolution) {
     for (Series& s : series_)
-        if (s.station == station && s.kind == kind) return s;
+        if (s.station == station && s.kind == kind && s.resolution == resolution) return s;
     Series& added = series_.emplace_back();
     added.station = station;
     added.kind = kind;
+    added.resolution = resolution;
     return added;
 }
 
-void StationRecords::addDay(Series& series, const CivilDate& date, HourCells cells, const InputPlace& place) {
-    if (!series.days.emplace(date, std::move(cells)).second)
-        throw place.error("station " + toUtf8(series.station) + " has " + isoDate(date) + " twice");
+bool StationRecords::keeps(const Series& series, const CivilDate& date) {
+    if (!kept_) return true;
+    if (ambiguous_ || kept_->none) return false;
+    if ((kept_->station && series.station != *kept_->station) || (kept_->year && date.year != *kept_->year))
+        return false;
+    if ((!kept_->station && !firstAnswer(firstStation_, series.station)) ||
+        (!kept_->year && !firstAnswer(firstYear_, date.year)))
+        ambiguous_ = true;
+    return !ambiguous_;
+}
+
+void StationRecords::addDay(Series& series, const CivilDate& date, HourCells&& cells, const InputPlace& place,
+                            std::pair<std::uint64_t, std::uint64_t> bytes) {
+    YearDays& year = series.given[date.year];
+    DayOrigin& origin = year.origin[static_cast<std::size_t>(dayOfYear(date))];
+    if (origin.file != 0)
+        throw place.error("station " + shownName(series.station) + " has " + isoDate(date) + " twice: first at " +
+                          placeOf(origin));
+    origin = {fileIndex(place.file), static_cast<std::uint32_t>(place.line)};
+    ++year.count;
+    addExtent(year.extents, FileExtent{origin.file, origin.line, bytes.first, bytes.second});
+    if (keeps(series, date)) series.days.emplace(date, std::move(cells));
 }
 
 void StationRecords::setNames(Series& series, const StationNames& names, const InputPlace& place) {
     if (series.names && *series.names != names)
-        throw place.error("station " + toUtf8(series.station) + " is named differently in an earlier file");
+        throw place.error("station " + shownName(series.station) + " is named differently in an earlier file");
     series.names = names;
+}
+
+void StationRecords::preferHourly() {
+    for (Series& daily : series_) {
+        if (daily.resolution != Resolution::Daily) continue;
+        Series* hourly = nullptr;
+        for (Series& s : series_)
+            if (s.resolution == Resolution::Hourly && s.station == daily.station && s.kind == daily.kind) hourly = &s;
+        if (!hourly) continue;
+        for (auto it = daily.given.begin(); it != daily.given.end();) {
+            const int year = it->first;
+            const auto hours = hourly->given.find(year);
+            if (hours == hourly->given.end()) {
+                ++it;
+                continue;
+            }
+            const int hourlyDays = hours->second.count;
+            std::string dailyFile;
+            for (std::size_t d = 0; d < 366; ++d) {
+                const DayOrigin from = it->second.origin[d];
+                if (from.file == 0) continue;
+                dailyFile = files_[from.file - 1];
+                if (hours->second.origin[d].file != 0) continue;
+                hours->second.origin[d] = from;
+                ++hours->second.count;
+            }
+            for (auto day = daily.days.lower_bound({year, 1, 1}); day != daily.days.end() && day->first.year == year;)
+                if (!hourly->days.contains(day->first))
+                    hourly->days.insert(daily.days.extract(day++));
+                else
+                    day = daily.days.erase(day);
+            notes_.push_back("station " + shownName(daily.station) + " " + kindName(daily.kind) + " " +
+                             std::to_string(year) + ": " + std::to_string(hourlyDays) +
+                             " days from the hourly tables, " + std::to_string(hours->second.count - hourlyDays) +
+                             " from the daily table " + dailyFile + ", which gives the official daily values");
+            // Read on its own again, the year needs the daily table's bytes too.
+            for (const FileExtent& e : it->second.extents) addExtent(hours->second.extents, e);
+            it = daily.given.erase(it);
+        }
+    }
+    std::erase_if(series_, [](const Series& s) { return s.resolution == Resolution::Daily && s.given.empty(); });
 }
 
 std::vector<std::u16string> StationRecords::stations() const {
@@ -50,6 +154,19 @@ std::vector<const Series*> StationRecords::ofStation(const std::u16string& stati
     for (const Series& s : series_)
         if (s.station == station) out.push_back(&s);
     return out;
+}
+
+std::uint32_t StationRecords::fileIndex(const std::string& file) {
+    // Rows of one file come together: the last file is the one asked for almost always.
+    if (!files_.empty() && files_.back() == file) return static_cast<std::uint32_t>(files_.size());
+    const auto it = std::find(files_.begin(), files_.end(), file);
+    if (it != files_.end()) return static_cast<std::uint32_t>(it - files_.begin() + 1);
+    files_.push_back(file);
+    return static_cast<std::uint32_t>(files_.size());
+}
+
+std::string StationRecords::placeOf(const DayOrigin& origin) const {
+    return files_[origin.file - 1] + ":" + std::to_string(origin.line);
 }
 
 }  // namespace tellvane

@@ -2,13 +2,19 @@
 // What the data files hold, as the host hands it to the control: per station and
 // kind of data, per day, the 24 hourly readings as text (hour h at h o'clock, hour
 // 24 at the day's end), with the station's names where a file gives them.
+//
+// Every day the files give is counted, with the file and line that gave it; the
+// readings themselves are kept only for the station-years a host asks to keep, so
+// that a host showing one station-year of a large file holds that year, not the file.
 
 #include <array>
+#include <cstdint>
 #include <deque>
 #include <map>
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "records/CivilDate.h"
@@ -18,6 +24,10 @@ namespace tellvane {
 
 /// What the readings measure, as the file states it; Unstated where it does not.
 enum class SeriesKind { Unstated, Level, Discharge };
+
+/// How finely a file gives a day: hour by hour, or as the official daily value
+/// (a daily year table), which the reader puts in all 24 hours.
+enum class Resolution { Hourly, Daily };
 
 /// The text of hours 1-24 of one day; empty text is no reading.
 using HourCells = std::array<std::u16string, 24>;
@@ -31,26 +41,78 @@ struct StationNames {
     bool operator==(const StationNames&) const = default;
 };
 
-/// One station's readings of one kind.
+/// Where a day was given: the file (its index in StationRecords::files(), from 1;
+/// 0 for no day) and the line.
+struct DayOrigin {
+    std::uint32_t file = 0;
+    std::uint32_t line = 0;
+};
+
+/// Bytes of a file that give days: the file (as DayOrigin::file), the first line
+/// and the bytes [begin, end); a file read whole has end 0.
+struct FileExtent {
+    std::uint32_t file = 0;
+    std::uint32_t line = 1;
+    std::uint64_t begin = 0;
+    std::uint64_t end = 0;
+};
+
+/// The days of one year a series was given, by day of the year (0 for 1 January),
+/// and the parts of the files that gave them, to read the year again on its own.
+struct YearDays {
+    std::array<DayOrigin, 366> origin{};
+    int count = 0;
+    std::vector<FileExtent> extents;
+};
+
+/// One station's readings of one kind and resolution.
 struct Series {
     std::u16string station;
     SeriesKind kind = SeriesKind::Unstated;
+    Resolution resolution = Resolution::Hourly;
     std::optional<StationNames> names;  ///< as a file's header gives them
+    /// The readings of the days kept (see StationRecords::keepOnly).
     std::map<CivilDate, HourCells> days;
+    /// Every day given, kept or not, by year.
+    std::map<int, YearDays> given;
 
     /// The years with at least one day.
     std::set<int> years() const;
     bool hasYear(int year) const;
+    /// The days given in the year.
+    int daysIn(int year) const;
+};
+
+/// The station-year whose readings a host keeps; a part left out is the first the
+/// files give. Once the files give a second one for a part left out, the request
+/// cannot be answered without a choice, and no further readings are kept.
+struct KeptYears {
+    std::optional<std::u16string> station;
+    std::optional<int> year;
+    /// Keep no readings at all: the records are then an index of what the files hold.
+    bool none = false;
 };
 
 class StationRecords {
 public:
-    /// The series of the station and kind; created empty when new.
-    Series& series(const std::u16string& station, SeriesKind kind);
-    /// Adds a day; a day the series already holds fails at the place.
-    void addDay(Series& series, const CivilDate& date, HourCells cells, const InputPlace& place);
+    /// Keeps the readings of every day (the default), or only those of one station-year.
+    void keepOnly(const std::optional<KeptYears>& kept) { kept_ = kept; }
+
+    /// The series of the station, kind and resolution; created empty when new.
+    Series& series(const std::u16string& station, SeriesKind kind, Resolution resolution = Resolution::Hourly);
+    /// Whether addDay keeps the readings of the day; a reader may then skip building them.
+    bool keeps(const Series& series, const CivilDate& date);
+    /// Adds a day, with its readings when kept; a day the series already holds fails
+    /// at the place, naming the file and line that gave it first. bytes is the
+    /// part of the file that gave it (begin and end 0: the whole file).
+    void addDay(Series& series, const CivilDate& date, HourCells&& cells, const InputPlace& place,
+                std::pair<std::uint64_t, std::uint64_t> bytes = {});
     /// Records the names a file gives; names differing from an earlier file's fail.
     void setNames(Series& series, const StationNames& names, const InputPlace& place);
+    /// Where daily year tables and hourly tables give the same station, kind and
+    /// year, the hourly days stand and the daily table gives only the days they lack;
+    /// a note says so. Called once the files are read.
+    void preferHourly();
 
     /// Every series, in the order they first appeared.
     const std::deque<Series>& all() const { return series_; }
@@ -58,9 +120,28 @@ public:
     std::vector<std::u16string> stations() const;
     /// The series of a station, in the order they first appeared.
     std::vector<const Series*> ofStation(const std::u16string& station) const;
+    /// The file names that gave days, by DayOrigin::file - 1.
+    const std::vector<std::string>& files() const { return files_; }
+    /// What the records made of the files that the user should know, one line each.
+    const std::vector<std::string>& notes() const { return notes_; }
 
 private:
+    std::uint32_t fileIndex(const std::string& file);
+    std::string placeOf(const DayOrigin& origin) const;
+
     std::deque<Series> series_;  // a deque keeps references to a series valid as others are added
+    std::optional<KeptYears> kept_;
+    std::optional<std::u16string> firstStation_;  // the answers to the parts kept_ leaves out
+    std::optional<int> firstYear_;
+    bool ambiguous_ = false;  // a part left out of kept_ has had two answers
+    std::vector<std::string> files_;
+    std::vector<std::string> notes_;
 };
+
+/// "level", "discharge", or "" for Unstated.
+const char* kindName(SeriesKind kind);
+
+/// The day of the year, 0 for 1 January.
+int dayOfYear(const CivilDate& date);
 
 }  // namespace tellvane

@@ -5,14 +5,14 @@
 
 #include "common/Text.h"
 #include "hostkit/TenDayBlocks.h"
+#include "records/ReadingText.h"
+#include "records/ShownText.h"
 #include "records/TextDecoder.h"
 #include "records/TextTrim.h"
 #include "records/WaterDbHeader.h"
 
 namespace tellvane {
 namespace {
-
-constexpr double kMissingValue = -9999.0;
 
 std::vector<std::u16string> decodedLines(std::string_view bytes, const std::string& file) {
     TextDecoder shiftJis("CP932");
@@ -64,17 +64,22 @@ std::optional<double> tableNumber(std::u16string_view text) {
 std::u16string readingOf(std::u16string_view value, std::u16string_view flag, const InputPlace& place) {
     flag = trimBlanks(flag);
     if (flag == u"$" || flag == u"#" || flag == u"-") return {};
-    if (!flag.empty() && flag != u"*") throw place.error("unknown flag '" + toUtf8(flag) + "'");
+    if (!flag.empty() && flag != u"*") throw place.error("unknown flag " + shownText(flag));
     value = trimBlanks(value);
     const auto number = tableNumber(value);
-    if (!number) throw place.error("the value '" + toUtf8(value) + "' is not a number");
-    return *number == kMissingValue ? std::u16string() : std::u16string(value);
+    if (!number) throw place.error("the value " + shownText(value) + " is not a number");
+    checkMagnitude(*number, "the value " + shownText(value), place);
+    return *number == kDatabaseMissingValue ? std::u16string() : std::u16string(value);
 }
 
 class RowReader {
 public:
     RowReader(const std::string& file, const WaterDbHeader& header, StationRecords& records)
-        : header_(header), records_(records), series_(records.series(header.station, header.kind)), place_{file, 0} {
+        : header_(header),
+          records_(records),
+          series_(records.series(header.station, header.kind,
+                                 header.layout == WaterDbLayout::DailyYear ? Resolution::Daily : Resolution::Hourly)),
+          place_{file, 0} {
         records.setNames(series_, header.names, InputPlace{file, header.namesLine});
     }
 
@@ -95,7 +100,7 @@ private:
         if (cells.size() != 1 + 2 * 24)
             throw place_.error(std::to_string(cells.size()) + " cells, expected 49 (date, 24 values and flags)");
         const auto date = parseCivilDate(trimBlanks(cells[0]), u'/');
-        if (!date) throw place_.error("the date '" + toUtf8(cells[0]) + "' is not a day written YYYY/MM/DD");
+        if (!date) throw place_.error("the date " + shownText(cells[0]) + " is not a day written YYYY/MM/DD");
         HourCells hours;
         for (std::size_t h = 0; h < 24; ++h) hours[h] = readingOf(cells[1 + 2 * h], cells[2 + 2 * h], place_);
         records_.addDay(series_, *date, std::move(hours), place_);
@@ -106,7 +111,7 @@ private:
         const std::u16string_view first = trimBlanks(cells[0]);
         if (cells.size() == 1 && first.size() == 5 && first.ends_with(u'年')) {
             const auto date = parseCivilDate(std::u16string(first.substr(0, 4)) + u"/01/01", u'/');
-            if (!date) throw place_.error("the year '" + toUtf8(first) + "' is not written YYYY年");
+            if (!date) throw place_.error("the year " + shownText(first) + " is not written YYYY年");
             year_ = date->year;
             return;
         }

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "common/Text.h"
+#include "records/ShownText.h"
 #include "records/TextTrim.h"
 
 namespace tellvane {
@@ -39,8 +40,8 @@ WaterDbHeader parseWaterDbHeader(const std::vector<std::u16string>& lines, const
         if (t.text == title) found = &t;
     if (!found)
         throw InputError(file, 1,
-                         "'" + toUtf8(title) +
-                             "' is not a table this program reads (時刻水位月表, 時刻流量月表, "
+                         shownText(title) +
+                             " is not a table this program reads (時刻水位月表, 時刻流量月表, "
                              "日水位年表 or 日流量年表 検索結果)");
     header.layout = found->layout;
     header.kind = found->kind;

@@ -3,74 +3,118 @@
 #include <set>
 
 #include "common/Text.h"
+#include "records/ShownText.h"
 
 namespace tellvane {
 namespace {
 
+using Choice = SelectionError::Choice;
+
+// At most this many stations are listed in a message; the rest are counted.
+constexpr std::size_t kListedStations = 10;
+
 std::string listed(const std::vector<std::u16string>& items) {
     std::string out;
-    for (const auto& item : items) out += (out.empty() ? "" : ", ") + toUtf8(item);
+    for (std::size_t i = 0; i < items.size() && i < kListedStations; ++i)
+        out += (out.empty() ? "" : ", ") + shownName(items[i]);
+    if (items.size() > kListedStations) out += " and " + std::to_string(items.size() - kListedStations) + " more";
     return out;
 }
 
+// Years as runs: "2016-2019, 2023".
 std::string listed(const std::set<int>& years) {
     std::string out;
-    for (const int y : years) out += (out.empty() ? "" : ", ") + std::to_string(y);
+    for (auto it = years.begin(); it != years.end();) {
+        const int first = *it;
+        int last = first;
+        while (++it != years.end() && *it == last + 1) ++last;
+        out += (out.empty() ? "" : ", ") + std::to_string(first) + (last > first ? "-" + std::to_string(last) : "");
+    }
     return out;
+}
+
+std::string readingsWord(std::optional<SeriesKind> kind) {
+    return kind && *kind != SeriesKind::Unstated ? std::string(kindName(*kind)) + " readings" : "readings";
+}
+
+// What the station's series hold: "level readings in 2023, discharge readings in 2023".
+std::string holdings(const std::vector<const Series*>& series) {
+    std::string out;
+    for (const SeriesKind kind : {SeriesKind::Unstated, SeriesKind::Level, SeriesKind::Discharge}) {
+        std::set<int> years;
+        for (const Series* s : series)
+            if (s->kind == kind) years.merge(s->years());
+        if (!years.empty()) out += (out.empty() ? "" : ", ") + readingsWord(kind) + " in " + listed(years);
+    }
+    return out;
+}
+
+std::string absence(const StationRecords& records, const SelectedYear& selected, const YearRequest& request) {
+    const std::string station = "station " + shownName(selected.station);
+    const auto series = records.ofStation(selected.station);
+    if (series.empty())
+        return station + " is not in the data, which holds station" + (records.stations().size() == 1 ? " " : "s ") +
+               listed(records.stations());
+    return station + " has no " + readingsWord(request.kind) + " in " + std::to_string(selected.year) + "; it has " +
+           holdings(series);
+}
+
+std::u16string chosenStation(const StationRecords& records, const YearRequest& request) {
+    if (request.station) return *request.station;
+    const auto stations = records.stations();
+    if (stations.empty()) throw SelectionError("the data holds no station");
+    if (stations.size() > 1)
+        throw SelectionError(
+            "the data holds " + std::to_string(stations.size()) + " stations (" + listed(stations) + ")",
+            Choice::Station);
+    return stations.front();
+}
+
+int chosenYear(const StationRecords& records, const std::u16string& station, const YearRequest& request) {
+    if (request.year) return *request.year;
+    // A station without readings is shown, as not loaded, in the data's only year.
+    const auto series = records.ofStation(station);
+    std::set<int> years;
+    for (const Series* s : series) years.merge(s->years());
+    if (years.empty())
+        for (const Series& s : records.all()) years.merge(s.years());
+    if (years.empty()) throw SelectionError("the data holds no readings");
+    if (years.size() > 1) {
+        if (series.empty())
+            throw SelectionError("station " + shownName(station) + " is not in the data, which covers " + listed(years),
+                                 Choice::Year);
+        throw SelectionError("station " + shownName(station) + " has readings in " + listed(years), Choice::Year);
+    }
+    return *years.begin();
 }
 
 }  // namespace
 
 SelectedYear selectYear(const StationRecords& records, const YearRequest& request) {
     SelectedYear selected;
-    if (request.station) {
-        selected.station = *request.station;
-    } else {
-        const auto stations = records.stations();
-        if (stations.empty()) throw SelectionError("the data holds no station");
-        if (stations.size() > 1)
-            throw SelectionError("the data holds " + std::to_string(stations.size()) + " stations (" +
-                                 listed(stations) + "); choose one with --station");
-        selected.station = stations.front();
-    }
+    selected.station = chosenStation(records, request);
+    selected.year = chosenYear(records, selected.station, request);
 
-    const auto series = records.ofStation(selected.station);
-    if (request.year) {
-        selected.year = *request.year;
-    } else {
-        // A station without readings is shown, as not loaded, in the data's only year.
-        std::set<int> years;
-        for (const Series* s : series) years.merge(s->years());
-        if (years.empty())
-            for (const Series& s : records.all()) years.merge(s.years());
-        if (years.empty()) throw SelectionError("the data holds no readings");
-        if (years.size() > 1) {
-            if (series.empty())
-                throw SelectionError("station " + toUtf8(selected.station) +
-                                     " has no readings in the data, which covers " + listed(years) +
-                                     "; choose a year with --year");
-            throw SelectionError("station " + toUtf8(selected.station) + " has readings in " + listed(years) +
-                                 "; choose one with --year");
-        }
-        selected.year = *years.begin();
-    }
-
+    const std::string stationYear = "station " + shownName(selected.station) + " " + std::to_string(selected.year);
     std::vector<const Series*> inYear;
-    for (const Series* s : series)
+    for (const Series* s : records.ofStation(selected.station))
         if (s->hasYear(selected.year)) inYear.push_back(s);
     if (inYear.size() > 1 && request.kind) {
         std::erase_if(inYear, [&](const Series* s) { return s->kind != *request.kind; });
-        if (inYear.empty())
-            throw SelectionError("station " + toUtf8(selected.station) + " has no readings of the kind asked for in " +
-                                 std::to_string(selected.year));
+        if (inYear.empty()) throw SelectionError(stationYear + " has no " + readingsWord(request.kind));
     }
-    if (inYear.size() > 1)
-        throw SelectionError("station " + toUtf8(selected.station) + " has readings of more than one kind in " +
-                             std::to_string(selected.year) + "; choose one with --kind");
-    if (!inYear.empty()) {
-        selected.series = inYear.front();
-        selected.kind = inYear.front()->kind;
+    if (inYear.size() > 1) throw SelectionError(stationYear + " has readings of more than one kind", Choice::Kind);
+    if (inYear.empty()) {
+        selected.absence = absence(records, selected, request);
+        return selected;
     }
+    const Series* series = inYear.front();
+    // A kind asked for never relabels readings whose file states another.
+    if (request.kind && series->kind != SeriesKind::Unstated && series->kind != *request.kind)
+        throw SelectionError(stationYear + " has no " + readingsWord(request.kind) + ", only " +
+                             readingsWord(series->kind));
+    selected.series = series;
+    selected.kind = series->kind;
     return selected;
 }
 

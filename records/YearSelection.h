@@ -14,8 +14,12 @@ namespace tellvane {
 struct YearRequest {
     std::optional<std::u16string> station;
     std::optional<int> year;
-    /// The kind wanted; only consulted when the station has readings of both kinds.
+    /// The kind wanted: it chooses between series of both kinds, must match a series
+    /// whose file states its kind, and states the kind of one that does not.
     std::optional<SeriesKind> kind;
+
+    /// The station-year whose readings a reader must keep to answer the request.
+    KeptYears kept() const { return {station, year}; }
 };
 
 /// The station-year to show.
@@ -28,13 +32,24 @@ struct SelectedYear {
     /// The kind the readings are of (Unstated when there are none or the file does
     /// not say).
     SeriesKind kind = SeriesKind::Unstated;
+    /// Without a series: the station, year and kind asked for, and what the data
+    /// holds instead, for the host to tell the user.
+    std::string absence;
 };
 
-/// A request the records cannot answer without a guess: the message says what to
-/// add (--station, --year or --kind).
+/// A request the records cannot answer: a choice the data leaves open, or a kind the
+/// data contradicts. The message says what is wrong with the request in the data's
+/// terms; choice() says which part the user could add, for the host to word.
 class SelectionError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    enum class Choice { None, Station, Year, Kind };
+
+    explicit SelectionError(const std::string& message, Choice choice = Choice::None)
+        : std::runtime_error(message), choice_(choice) {}
+    Choice choice() const noexcept { return choice_; }
+
+private:
+    Choice choice_;
 };
 
 /// The station-year of the request. A station left out must be the only one of the

@@ -38,6 +38,8 @@ INSTANTIATE_TEST_SUITE_P(
                          "a,b\n",
                          {{{"a", "b"}, 1}}},
                     Case{"CrLf", "a,b\r\nc,d\r\n", {{{"a", "b"}, 1}, {{"c", "d"}, 2}}},
+                    Case{"LoneCr", "a,b\rc,d\r\re\r", {{{"a", "b"}, 1}, {{"c", "d"}, 2}, {{"e"}, 4}}},
+                    Case{"CrInsideQuotes", "\"x\r\ny\",2\rz\n", {{{"x\r\ny", "2"}, 1}, {{"z"}, 3}}},
                     Case{"NoFinalLineBreak", "a,b", {{{"a", "b"}, 1}}}, Case{"EmptyCells", ",,\n", {{{"", "", ""}, 1}}},
                     Case{"Comments", "# note, \"odd\n#\na\n# x\nb\n", {{{"a"}, 3}, {{"b"}, 5}}},
                     Case{"HashLaterInLineIsContent", "a,#b\n", {{{"a", "#b"}, 1}}},
@@ -71,7 +73,9 @@ TEST_P(CsvRecordsRejects, NamingTheLine) {
 INSTANTIATE_TEST_SUITE_P(Malformed, CsvRecordsRejects,
                          testing::Values(Bad{"QuoteInsideUnquotedCell", "a,b\nx\"y,z\n", 2},
                                          Bad{"TextAfterClosingQuote", "a\n\"ab\"c,d\n", 2},
-                                         Bad{"QuoteNeverClosed", "a\nb\n\"open\nmore\n", 4}),
+                                         Bad{"QuoteNeverClosedNamesWhereItOpens", "a\nb\n\"open\nmore\n", 3},
+                                         Bad{"QuoteNeverClosedAfterCr", "a\rb\r\"open\rmore\r", 3},
+                                         Bad{"MalformedAfterCrLf", "a\r\nb\r\nx\"y\r\n", 3}),
                          [](const testing::TestParamInfo<Bad>& info) { return info.param.name; });
 
 TEST(CsvRecords, AnErrorOfTheHandlerKeepsItsPlace) {
@@ -83,6 +87,28 @@ TEST(CsvRecords, AnErrorOfTheHandlerKeepsItsPlace) {
     } catch (const InputError& e) {
         EXPECT_STREQ(e.what(), "t.csv:2: no b");
     }
+}
+
+// Chunk boundaries anywhere, CR LF split between two among them, give the same records.
+TEST(CsvRecords, ReadsTheSameInChunksOfAnySize) {
+    const std::string text = "# c\r\na,\"b\r\nc\"\r\nd,e\rf\n\n";
+    const std::vector<Parsed> whole = parse(text);
+    for (std::size_t size = 1; size <= text.size(); ++size) {
+        std::vector<Parsed> out;
+        std::size_t at = 0;
+        readCsvRecords(
+            [&] {
+                const std::string_view piece = std::string_view(text).substr(at, size);
+                at += piece.size();
+                return piece;
+            },
+            "t.csv",
+            [&](const CsvRecord& r) {
+                out.push_back({r.cells, r.place.line});
+            });
+        EXPECT_EQ(out, whole) << "chunks of " << size;
+    }
+    EXPECT_EQ(whole.size(), 3u);
 }
 
 }  // namespace

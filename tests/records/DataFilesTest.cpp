@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "records/DataFiles.h"
 #include "tests/records/TestFiles.h"
 
@@ -36,12 +38,75 @@ TEST(DataFiles, ReadsCsvAndDownloadsTogether) {
     EXPECT_EQ(records.all()[0].days.size(), 365u);
 }
 
-TEST(DataFiles, ADayGivenByTwoFilesNamesTheSecond) {
-    const std::string message =
-        failure({kMoshiri / "daily" / "nichi_ryuryo_2023.dat", kMoshiri / "hourly" / "jikoku_ryuryo_2023-01.dat"});
-    EXPECT_NE(message.find("jikoku_ryuryo_2023-01.dat:11: station 301011281104010 has 2023-01-01 twice"),
-              std::string::npos)
+TEST(DataFiles, HourlyTablesStandBeforeTheDailyTableOfTheSameYear) {
+    // The agency's own download folder: hourly January and the daily year together.
+    ScratchDir dir;
+    std::filesystem::copy(kMoshiri, dir.path() / "download", std::filesystem::copy_options::recursive);
+    const auto records = loadRecords({dir.path() / "download"});
+    ASSERT_EQ(records.all().size(), 2u);  // one series of each kind
+    for (const Series& s : records.all()) {
+        EXPECT_EQ(s.resolution, Resolution::Hourly);
+        EXPECT_EQ(s.daysIn(2023), 365);
+        // An hourly day keeps its hours; a day of the daily table has one value in all.
+        const HourCells& january = s.days.at({2023, 1, 1});
+        const HourCells& february = s.days.at({2023, 2, 1});
+        EXPECT_EQ(std::count(february.begin(), february.end(), february[0]), 24);
+        EXPECT_NE(std::count(january.begin(), january.end(), january[0]), 24);
+    }
+    ASSERT_EQ(records.notes().size(), 2u);
+    EXPECT_NE(records.notes()[0].find("31 days from the hourly tables, 334 from the daily table"), std::string::npos)
+        << records.notes()[0];
+}
+
+TEST(DataFiles, ADayGivenTwiceNamesBothPlaces) {
+    ScratchDir dir;
+    std::filesystem::copy(kMoshiri / "daily" / "nichi_ryuryo_2023.dat", dir.path() / "a.dat");
+    std::filesystem::copy(kMoshiri / "daily" / "nichi_ryuryo_2023.dat", dir.path() / "b.dat");
+    const std::string message = failure({dir.path()});
+    EXPECT_NE(message.find("b.dat:12: station 301011281104010 has 2023-01-01 twice: first at"), std::string::npos)
         << message;
+    EXPECT_NE(message.find("a.dat:12"), std::string::npos) << message;
+}
+
+TEST(DataFiles, ReadsSubfoldersAndReportsWhatCannotBeWalked) {
+    ScratchDir dir;
+    std::filesystem::create_directories(dir.path() / "data" / "2023");
+    std::filesystem::copy(kMoshiri / "hourly", dir.path() / "data" / "2023" / "hourly",
+                          std::filesystem::copy_options::recursive);
+    EXPECT_EQ(loadRecords({dir.path() / "data"}).all().size(), 2u);
+
+    std::filesystem::create_directory_symlink("..", dir.path() / "data" / "2023" / "up");
+    EXPECT_NE(failure({dir.path() / "data"}).find("loop"), std::string::npos);
+    std::filesystem::remove(dir.path() / "data" / "2023" / "up");
+
+    std::filesystem::create_symlink("self.csv", dir.path() / "data" / "self.csv");
+    const std::string self = failure({dir.path() / "data"});
+    EXPECT_NE(self.find("self.csv: cannot be looked at"), std::string::npos) << self;
+}
+
+// Every station-year read again from an index gives what a whole reading gives.
+TEST(DataFiles, AStationYearReadAgainFromTheIndexIsTheSame) {
+    ScratchDir dir;
+    std::string csv = "\xEF\xBB\xBFstation,date,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24\r\n";
+    for (const char* row : {"A,2023-01-01", "A,2023-01-02", "B,2023-01-01", "A,2024-01-01", "\"A\",2023-01-03"})
+        csv += std::string(row) + ",1.5,\" 2\"" + std::string(22, ',') + "\r\n";
+    dir.write("hourly.csv", csv);
+    std::filesystem::copy(kMoshiri, dir.path() / "download", std::filesystem::copy_options::recursive);
+
+    const StationRecords whole = loadRecords({dir.path()});
+    const StationRecords index = loadRecords({dir.path()}, KeptYears{.none = true});
+    for (const Series& s : index.all()) EXPECT_TRUE(s.days.empty());
+    for (const Series& expected : whole.all())
+        for (const int year : expected.years()) {
+            const StationRecords again = loadStationYear(index, expected.station, year);
+            const Series* found = nullptr;
+            for (const Series* s : again.ofStation(expected.station))
+                if (s->kind == expected.kind && s->hasYear(year)) found = s;
+            ASSERT_NE(found, nullptr);
+            EXPECT_EQ(found->daysIn(year), expected.daysIn(year));
+            for (const auto& [date, cells] : expected.days)
+                if (date.year == year) EXPECT_EQ(found->days.at(date), cells) << isoDate(date);
+        }
 }
 
 TEST(DataFiles, UnreadableInputNamesTheFile) {

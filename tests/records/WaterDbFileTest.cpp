@@ -81,9 +81,9 @@ std::string hourlyRow(const std::string& date, const std::string& value = "    1
 }
 
 // A daily row of the month with every day 2.00 and as many pairs as given.
-std::string dailyRow(const std::string& month, int pairs) {
+std::string dailyRow(const std::string& month, int pairs, const std::string& first = "    2.00") {
     std::string row = month + ",";
-    for (int d = 1; d <= pairs; ++d) row += "    2.00, " + std::string(d < pairs ? "," : "");
+    for (int d = 1; d <= pairs; ++d) row += (d == 1 ? first : "    2.00") + ", " + std::string(d < pairs ? "," : "");
     return row;
 }
 
@@ -185,6 +185,13 @@ INSTANTIATE_TEST_SUITE_P(
         Bad{"ValueEmpty", download(kHourlyLevel, {hourlyRow("2023/01/01", "        ")}), 11, "not a number"},
         Bad{"ValueLoneMinus", download(kHourlyLevel, {hourlyRow("2023/01/01", "       -")}), 11, "not a number"},
         Bad{"ValueWithExponent", download(kHourlyLevel, {hourlyRow("2023/01/01", "    1e10")}), 11, "not a number"},
+        Bad{"ValueBeyondTheLargestReading",
+            download(kHourlyLevel, {hourlyRow("2023/01/01", "99999999999999999999.00")}), 11,
+            "'99999999999999999999.00' is beyond"},
+        Bad{"DailyValueBeyondTheLargestReading", download(kDailyLevel, {"2023年", dailyRow("1月", 31, "-1000000000")}),
+            12, "beyond"},
+        Bad{"ControlCharacterInFlagShownEscaped",
+            download(kHourlyLevel, {hourlyRow("2023/01/01", "    1.00", std::string(1, '\0'))}), 11, "'\\x00'"},
         Bad{"BadDate", download(kHourlyLevel, {hourlyRow("2023/02/29")}), 11, "2023/02/29"},
         Bad{"DashedDate", download(kHourlyLevel, {hourlyRow("2023-01-01")}), 11, "YYYY/MM/DD"},
         Bad{"HourlyRowShort", download(kHourlyLevel, {hourlyRow("2023/01/01").substr(0, 60)}), 11, "expected 49"},

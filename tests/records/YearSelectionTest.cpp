@@ -10,10 +10,13 @@ protected:
     void day(const std::u16string& station, SeriesKind kind, CivilDate date) {
         records.addDay(records.series(station, kind), date, {}, {"t", 1});
     }
-    std::string failure(const YearRequest& request) {
+    std::string failure(const YearRequest& request, SelectionError::Choice choice = SelectionError::Choice::None) {
         try {
             selectYear(records, request);
         } catch (const SelectionError& e) {
+            EXPECT_EQ(e.choice(), choice) << e.what();
+            // The library words what is wrong with the data; advice is the host's.
+            EXPECT_EQ(std::string(e.what()).find("--"), std::string::npos) << e.what();
             return e.what();
         }
         return "no error";
@@ -30,19 +33,42 @@ TEST_F(YearSelectionTest, TakesTheOnlyStationAndYear) {
     EXPECT_EQ(s.kind, SeriesKind::Discharge);
 }
 
-TEST_F(YearSelectionTest, AsksForWhatTheDataLeavesOpen) {
+TEST_F(YearSelectionTest, SaysWhichPartTheDataLeavesOpen) {
+    using Choice = SelectionError::Choice;
     EXPECT_NE(failure({}).find("no station"), std::string::npos);
     EXPECT_NE(failure({u"A", {}, {}}).find("no readings"), std::string::npos);
     day(u"A", SeriesKind::Level, {2023, 1, 1});
     day(u"B", SeriesKind::Level, {2023, 1, 1});
-    EXPECT_NE(failure({}).find("2 stations (A, B); choose one with --station"), std::string::npos);
+    EXPECT_NE(failure({}, Choice::Station).find("2 stations (A, B)"), std::string::npos);
     day(u"A", SeriesKind::Level, {2024, 1, 1});
-    EXPECT_NE(failure({u"A", {}, {}}).find("2023, 2024; choose one with --year"), std::string::npos);
-    EXPECT_NE(failure({u"Z", {}, {}}).find("station Z has no readings in the data, which covers 2023, 2024"),
+    day(u"A", SeriesKind::Level, {2026, 1, 1});
+    EXPECT_NE(failure({u"A", {}, {}}, Choice::Year).find("2023-2024, 2026"), std::string::npos);
+    EXPECT_NE(failure({u"Z", {}, {}}, Choice::Year).find("station Z is not in the data, which covers 2023-2024, 2026"),
               std::string::npos);
     day(u"A", SeriesKind::Discharge, {2023, 7, 1});
-    EXPECT_NE(failure({u"A", 2023, {}}).find("choose one with --kind"), std::string::npos);
-    EXPECT_NE(failure({u"A", 2023, SeriesKind::Unstated}).find("no readings of the kind"), std::string::npos);
+    EXPECT_NE(failure({u"A", 2023, {}}, Choice::Kind).find("more than one kind"), std::string::npos);
+    EXPECT_NE(failure({u"A", 2023, SeriesKind::Unstated}).find("station A 2023 has no readings"), std::string::npos);
+}
+
+TEST_F(YearSelectionTest, AKindAskedForNeverRelabelsAStatedOne) {
+    day(u"A", SeriesKind::Level, {2023, 1, 1});
+    day(u"C", SeriesKind::Unstated, {2023, 1, 1});
+    EXPECT_NE(failure({u"A", 2023, SeriesKind::Discharge}).find("has no discharge readings, only level readings"),
+              std::string::npos);
+    // Readings whose file does not say take the kind asked for.
+    EXPECT_EQ(selectYear(records, {u"C", 2023, SeriesKind::Discharge}).series, &records.all()[1]);
+}
+
+TEST_F(YearSelectionTest, WithoutReadingsTheSelectionSaysWhatTheDataHolds) {
+    day(u"A", SeriesKind::Level, {2023, 1, 1});
+    day(u"A", SeriesKind::Discharge, {2023, 1, 1});
+    day(u"A", SeriesKind::Discharge, {2024, 1, 1});
+    const std::string year = selectYear(records, {u"A", 2022, SeriesKind::Discharge}).absence;
+    EXPECT_NE(year.find("station A has no discharge readings in 2022"), std::string::npos) << year;
+    EXPECT_NE(year.find("level readings in 2023, discharge readings in 2023-2024"), std::string::npos) << year;
+    const std::string station = selectYear(records, {u"Z", 2023, {}}).absence;
+    EXPECT_NE(station.find("station Z is not in the data, which holds station A"), std::string::npos) << station;
+    EXPECT_EQ(selectYear(records, {u"A", 2024, {}}).absence, "");
 }
 
 TEST_F(YearSelectionTest, TheKindChoosesOnlyBetweenSeriesOfTheYear) {
@@ -51,10 +77,6 @@ TEST_F(YearSelectionTest, TheKindChoosesOnlyBetweenSeriesOfTheYear) {
     day(u"A", SeriesKind::Discharge, {2024, 1, 1});
     EXPECT_EQ(selectYear(records, {u"A", 2023, SeriesKind::Discharge}).series, &records.all()[1]);
     EXPECT_EQ(selectYear(records, {u"A", 2023, SeriesKind::Level}).series, &records.all()[0]);
-    // One series in the year: the kind asked for changes the Mode, not the choice.
-    const SelectedYear only = selectYear(records, {u"A", 2024, SeriesKind::Level});
-    EXPECT_EQ(only.series, &records.all()[1]);
-    EXPECT_EQ(modeOf(only, u"1"), u"1");
 }
 
 TEST_F(YearSelectionTest, AStationYearWithoutReadingsHasNoSeries) {

@@ -30,6 +30,11 @@ Error failed(const std::string& path, const std::string& why) {
     return Error(kFileAccess, "Path/File access error: " + path + ": " + why);
 }
 
+// The same with the system's reason (a full disk, a file-size limit, a name too long).
+Error failed(const std::string& path, const std::string& why, int error) {
+    return failed(path, why + ": " + std::strerror(error));
+}
+
 class ChunkWriter {
 public:
     explicit ChunkWriter(std::size_t capacity) { bytes_.reserve(capacity); }
@@ -154,10 +159,15 @@ void writePng(const PictureView& picture, const std::string& path) {
     // failure never leaves a truncated picture or destroys an earlier one.
     PartFile part{path + ".part"};
     const int fd = ::open(part.path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) throw failed(path, "cannot be opened for writing");
+    if (fd < 0) throw failed(path, "cannot be opened for writing", errno);
     const bool written = writeAll(fd, png.data(), png.size());
-    if (::close(fd) != 0 || !written) throw failed(path, "cannot be written");
-    if (std::rename(part.path.c_str(), path.c_str()) != 0) throw failed(path, "cannot be renamed into place");
+    const int writeError = errno;
+    if (!written) {
+        ::close(fd);
+        throw failed(path, "cannot be written", writeError);
+    }
+    if (::close(fd) != 0) throw failed(path, "cannot be written", errno);
+    if (std::rename(part.path.c_str(), path.c_str()) != 0) throw failed(path, "cannot be renamed into place", errno);
     part.kept = true;
 }
 

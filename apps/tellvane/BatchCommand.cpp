@@ -11,40 +11,69 @@
 #include "apps/tellvane/Guarded.h"
 #include "apps/tellvane/HostedYear.h"
 #include "apps/tellvane/YearCharts.h"
+#include "apps/tellvane/YearReport.h"
 #include "hostkit/SleepingEventPump.h"
+#include "records/DataFiles.h"
 
 namespace tellvane::cli {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A job's complaints on one line, without the tool's name each message starts with.
-std::string oneLine(const std::string& text) {
-    std::string line;
-    std::istringstream in(text);
-    for (std::string part; std::getline(in, part);) {
-        if (part.starts_with("tellvane: ")) part.erase(0, 10);
-        if (!part.empty()) line += (line.empty() ? "" : " ") + part;
-    }
-    return line;
-}
+constexpr std::string_view kToolPrefix = "tellvane: ";
+constexpr std::string_view kWarningPrefix = "tellvane: warning: ";
 
 struct Outcome {
     int code = kSuccess;
-    std::string message;
+    std::string message;   ///< the complaints on one line, without the tool's name
+    std::string warnings;  ///< lines of the tool's warnings, shown once the bar is gone
 };
 
+// A job's warnings kept as lines, its complaints put on one.
+void takeMessages(const std::string& text, Outcome& outcome) {
+    std::istringstream in(text);
+    for (std::string part; std::getline(in, part);) {
+        if (part.starts_with(kWarningPrefix)) {
+            outcome.warnings += part + '\n';
+            continue;
+        }
+        if (part.starts_with(kToolPrefix)) part.erase(0, kToolPrefix.size());
+        if (!part.empty()) outcome.message += (outcome.message.empty() ? "" : " ") + part;
+    }
+}
+
+// The files of one station-year: its readings read again from the parts of the
+// files that gave them, and its entry of the catalogue. A batch holds these for the
+// years its jobs chart, and of the rest only the index.
+std::shared_ptr<const LoadedFiles> yearFiles(const LoadedFiles& index, const SelectedYear& selected) {
+    auto files = std::make_shared<LoadedFiles>();
+    files->records = loadStationYear(index.records, selected.station, selected.year);
+    const auto entry = index.catalogue.find(selected.station);
+    if (entry != index.catalogue.end()) files->catalogue.insert(*entry);
+    return files;
+}
+
+// The series of the selection in records read again.
+const Series* sameSeries(const StationRecords& records, const SelectedYear& selected) {
+    for (const Series* s : records.ofStation(selected.station))
+        if (s->kind == selected.kind && s->hasYear(selected.year)) return s;
+    return nullptr;
+}
+
 // One station-year, as `render` does it; every failure stays in the outcome.
-Outcome renderOne(const std::shared_ptr<const LoadedFiles>& files, const BatchItem& item, const fs::path& out,
-                  const fs::path& workDir, EventPump& events) {
+Outcome renderOne(const LoadedFiles& index, const BatchItem& item, const fs::path& out, const fs::path& workDir,
+                  EventPump& events) {
     std::ostringstream err;
     Outcome outcome;
     outcome.code = guarded(err, [&] {
-        HostedYear year(files, item.selected, modeOf(item.selected, std::nullopt));
+        const auto files = yearFiles(index, item.selected);
+        SelectedYear selected = item.selected;
+        selected.series = sameSeries(files->records, selected);
+        HostedYear year(files, selected, modeOf(selected, std::nullopt));
         return writeYearCharts(year, ChartSize{}, chartPaths(out, item.stem), workDir, events, err) ? kSuccess
                                                                                                     : kBlockNotLoaded;
     });
-    outcome.message = oneLine(err.str());
+    takeMessages(err.str(), outcome);
     return outcome;
 }
 
@@ -58,10 +87,12 @@ int jobCount(int asked, std::size_t items) {
 int runBatch(const BatchOptions& options, bool terminal, std::ostream& out, std::ostream& err) {
     std::shared_ptr<const LoadedFiles> files;
     if (const int code = guarded(err, [&] {
-            files = loadFiles(options.data, options.stations);
+            // Only an index: each station-year is read again when its turn comes.
+            files = loadFiles(options.data, options.stations, KeptYears{.none = true});
             return kSuccess;
         }))
         return code;
+    printNotes(files->records, nullptr, err);
     const std::vector<BatchItem> items = planBatch(files->records);
     const fs::path dir(options.out);
     const int jobs = jobCount(options.jobs, items.size());
@@ -75,7 +106,7 @@ int runBatch(const BatchOptions& options, bool terminal, std::ostream& out, std:
         const fs::path workDir = fs::absolute(dir) / (".tellvane-job-" + std::to_string(worker));
         SleepingEventPump events;
         for (std::size_t i; (i = next.fetch_add(1)) < items.size();) {
-            outcomes[i] = renderOne(files, items[i], dir, workDir, events);
+            outcomes[i] = renderOne(*files, items[i], dir, workDir, events);
             progress.finished(items[i].label, outcomes[i].code == kSuccess
                                                   ? std::nullopt
                                                   : std::optional<std::string>(outcomes[i].message));
@@ -88,6 +119,8 @@ int runBatch(const BatchOptions& options, bool terminal, std::ostream& out, std:
     work(0);
     for (auto& t : workers) t.join();
     progress.end();
+    // What a finished station-year had to say (a partial year) waits until the bar is gone.
+    for (const Outcome& o : outcomes) err << o.warnings;
 
     int failed = 0, code = kSuccess;
     for (const Outcome& o : outcomes)

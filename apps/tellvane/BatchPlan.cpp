@@ -8,7 +8,7 @@
 namespace tellvane::cli {
 namespace {
 
-const char* kindName(SeriesKind kind) {
+const char* stemKind(SeriesKind kind) {
     switch (kind) {
         case SeriesKind::Level:
             return "level";
@@ -36,8 +36,8 @@ std::vector<BatchItem> planBatch(const StationRecords& records) {
                 BatchItem item{SelectedYear{station, year, s, s->kind}, chartStem(SelectedYear{station, year}),
                                toUtf8(station) + " " + std::to_string(year)};
                 if (inYear.size() > 1) {
-                    item.stem += std::string("_") + kindName(s->kind);
-                    item.label += std::string(" ") + kindName(s->kind);
+                    item.stem += std::string("_") + stemKind(s->kind);
+                    item.label += std::string(" ") + stemKind(s->kind);
                 }
                 items.push_back(std::move(item));
             }

@@ -38,6 +38,9 @@ struct RenderOptions {
 /// running QGuiApplication.
 int runRender(const RenderOptions& options, std::ostream& out, std::ostream& err);
 
+/// The most station-years a batch renders at once: each holds a chart and a thread.
+inline constexpr int kMostJobs = 64;
+
 struct BatchOptions {
     std::vector<std::string> data;        ///< files and folders
     std::optional<std::string> stations;  ///< the station catalogue

@@ -3,19 +3,24 @@
 #include <filesystem>
 #include <utility>
 
+#include "apps/tellvane/YearReport.h"
 #include "records/DataFiles.h"
 
 namespace tellvane::cli {
 
 std::shared_ptr<const LoadedFiles> loadFiles(const std::vector<std::string>& data,
-                                             const std::optional<std::string>& stations) {
+                                             const std::optional<std::string>& stations,
+                                             const std::optional<KeptYears>& kept) {
     auto files = std::make_shared<LoadedFiles>();
-    files->records = loadRecords(std::vector<std::filesystem::path>(data.begin(), data.end()));
+    files->records = loadRecords(std::vector<std::filesystem::path>(data.begin(), data.end()), kept);
     if (stations) files->catalogue = loadStationCatalogue(*stations);
     return files;
 }
 
-HostedYear::HostedYear(const YearOptions& options) : HostedYear(loadFiles(options.data, options.stations), options) {}
+HostedYear::HostedYear(const YearOptions& options, std::ostream& err)
+    : HostedYear(loadFiles(options.data, options.stations, options.request().kept()), options) {
+    printNotes(files_->records, &selected_.station, err);
+}
 
 HostedYear::HostedYear(std::shared_ptr<const LoadedFiles> files, const YearOptions& options)
     : HostedYear(files, selectYear(files->records, options.request()), options) {}
@@ -29,6 +34,11 @@ HostedYear::HostedYear(std::shared_ptr<const LoadedFiles> files, const SelectedY
       selected_(selected),
       mode_(std::move(mode)),
       source_(selected_.series, selected_.year, namesOf(selected_, files_->catalogue)) {}
+
+void HostedYear::report(const TZenzu& control, bool loaded, std::ostream& err) const {
+    const std::string line = loaded ? partialYearWarning(selected_, daysWithData(control.store())) : selected_.absence;
+    if (!line.empty()) err << "tellvane: " << line << '\n';
+}
 
 void HostedYear::setUp(TZenzu& control) const {
     control.setKansokujoNO(selected_.station);

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -22,16 +23,19 @@ struct LoadedFiles {
     StationCatalogue catalogue;  ///< empty without --stations
 };
 
-/// Reads the data files and folders and the catalogue, if any; bad files fail with
-/// InputError.
+/// Reads the data files and folders and the catalogue, if any, keeping the readings
+/// of the station-year kept (all when nullopt); bad files fail with InputError.
 std::shared_ptr<const LoadedFiles> loadFiles(const std::vector<std::string>& data,
-                                             const std::optional<std::string>& stations);
+                                             const std::optional<std::string>& stations,
+                                             const std::optional<KeptYears>& kept = std::nullopt);
 
 class HostedYear {
 public:
-    /// Reads the data and the catalogue and chooses the station-year. Bad files fail
-    /// with InputError, a choice the data leaves open with SelectionError.
-    explicit HostedYear(const YearOptions& options);
+    /// Reads the data and the catalogue, keeping only the readings the options can
+    /// ask for, and chooses the station-year. Bad files fail with InputError, a
+    /// choice the data leaves open with SelectionError. Notes on how the files were
+    /// combined go to err.
+    HostedYear(const YearOptions& options, std::ostream& err);
     /// A station-year already chosen from files read before; several years may share
     /// the files, also across threads, since they are only read.
     HostedYear(std::shared_ptr<const LoadedFiles> files, const SelectedYear& selected, std::u16string mode);
@@ -46,6 +50,11 @@ public:
     const SelectedYear& selected() const { return selected_; }
     /// The control's Mode text.
     const std::u16string& mode() const { return mode_; }
+
+    /// After NenZu: why there was nothing to chart, when it returned false (the
+    /// control's own message has gone to the user already); a warning when the year
+    /// is partial, when it returned true. Either on a line of err, if any.
+    void report(const TZenzu& control, bool loaded, std::ostream& err) const;
 
 private:
     HostedYear(std::shared_ptr<const LoadedFiles> files, const YearOptions& options);

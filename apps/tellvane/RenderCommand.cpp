@@ -10,7 +10,7 @@ namespace tellvane::cli {
 
 int runRender(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     return guarded(err, [&] {
-        HostedYear year(options.year);
+        HostedYear year(options.year, err);
         const std::filesystem::path dir(options.out);
         const ChartPaths paths = chartPaths(dir, chartStem(year.selected()));
         // The control builds the page's path from the library's directory, which

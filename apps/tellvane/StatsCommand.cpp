@@ -3,13 +3,14 @@
 #include "apps/tellvane/HostedYear.h"
 #include "apps/tellvane/RasterChart.h"
 #include "apps/tellvane/StatsJson.h"
+#include "apps/tellvane/YearReport.h"
 #include "hostkit/HeadlessPlatform.h"
 
 namespace tellvane::cli {
 
 int runStats(const YearOptions& options, std::ostream& out, std::ostream& err) {
     return guarded(err, [&] {
-        HostedYear year(options);
+        HostedYear year(options, err);
         // NenZu draws as in every host, on the surface every host draws on; the
         // picture is not kept and no page is plotted.
         IdleEventPump events;
@@ -17,8 +18,11 @@ int runStats(const YearOptions& options, std::ostream& out, std::ostream& err) {
         TZenzu& control = chart.control();
         year.setUp(control);
         control.setEvents(&year.events());
-        if (!control.NenZu()) return kBlockNotLoaded;
-        out << statsJson(control, true) << '\n';
+        const bool loaded = control.NenZu();
+        year.report(control, loaded, err);
+        if (!loaded) return kBlockNotLoaded;
+        out << statsJson(control, true, YearCounts{daysWithData(control.store()), hoursWithReadings(year.selected())})
+            << '\n';
         return kSuccess;
     });
 }

@@ -22,7 +22,7 @@ std::string durationTable(const AnnualStore& store) {
 
 }  // namespace
 
-std::string statsJson(const TZenzu& control, bool result) {
+std::string statsJson(const TZenzu& control, bool result, const YearCounts& counts) {
     const AnnualStore& store = control.store();
     const auto stat = [&](int slot) { return jsonNumber(store.Stats(slot)); };
     const auto month = [&](int m) {
@@ -38,6 +38,8 @@ std::string statsJson(const TZenzu& control, bool result) {
         .addRaw("stats", array(kStatMax, kStatMean, stat))
         .addRaw("duration", durationTable(store))
         .addRaw("days", array(1, 12, month))
+        .add("daysWithData", std::int32_t{counts.daysWithData})
+        .addRaw("hoursWithReadings", std::to_string(counts.hoursWithReadings))
         .str();
 }
 

@@ -1,6 +1,7 @@
 #include "apps/tellvane/TellvaneCli.h"
 
 #include <CLI/CLI.hpp>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -28,18 +29,25 @@ int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostre
 
     BatchOptions batchOptions;
     auto* batch = app.add_subcommand("batch", "Render every station-year of the data, with progress and a summary");
-    batch
-        ->add_option("--data", batchOptions.data,
-                     "Data files, or folders of them: hourly CSV (.csv) or water information database downloads (.dat)")
-        ->required();
+    batch->add_option("--data", batchOptions.data, kDataHelp)->required();
     batch->add_option("--stations", batchOptions.stations, "Station catalogue CSV: station,name,water_system,river");
     batch
         ->add_option("--out", batchOptions.out,
                      "Folder for the charts, NO_YYYY.png and NO_YYYY.pdf each (NO_YYYY_level and "
                      "NO_YYYY_discharge when the year has both kinds)")
         ->capture_default_str();
-    batch->add_option("--jobs", batchOptions.jobs, "Station-years rendered at once (default: one per core)")
-        ->check(CLI::PositiveNumber);
+    batch
+        ->add_option("--jobs", batchOptions.jobs,
+                     "Station-years rendered at once, 1 to " + std::to_string(kMostJobs) + " (default: one per core)")
+        ->check(CLI::Validator(
+            [](const std::string& text) {
+                int jobs = 0;
+                const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), jobs);
+                if (ec == std::errc() && end == text.data() + text.size() && jobs >= 1 && jobs <= kMostJobs)
+                    return std::string();
+                return "'" + text + "' is not a whole number from 1 to " + std::to_string(kMostJobs);
+            },
+            "1.." + std::to_string(kMostJobs)));
 
     YearOptions statsOptions;
     auto* stats = app.add_subcommand("stats", "Print the year's numbers as one JSON object");

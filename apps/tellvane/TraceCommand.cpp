@@ -14,7 +14,7 @@ namespace tellvane::cli {
 
 int runTrace(const TraceOptions& options, std::ostream& out, std::ostream& err) {
     return guarded(err, [&] {
-        HostedYear year(options.year);
+        HostedYear year(options.year, err);
         // Kept until the run's outcome is known: a block not loaded prints nothing.
         std::vector<std::string> lines;
         const auto write = [&lines](const std::string& line) { lines.push_back(line); };
@@ -36,7 +36,9 @@ int runTrace(const TraceOptions& options, std::ostream& out, std::ostream& err) 
         year.setUp(control);
         control.setEvents(&events);
         try {
-            if (!control.NenZu()) return kBlockNotLoaded;
+            const bool loaded = control.NenZu();
+            year.report(control, loaded, err);
+            if (!loaded) return kBlockNotLoaded;
             if (options.plot) control.NenzuSakuzu();
         } catch (const Error& e) {
             write(JsonLine().add("error", std::int32_t{e.number()}).add("description", e.description()).str());

@@ -37,6 +37,27 @@ void makeFolder(const std::filesystem::path& dir) {
     if (ec) fileAccess("cannot create " + dir.string(), ec);
 }
 
+// The text with every occurrence of what replaced by with.
+std::string replaced(std::string text, const std::string& what, const std::string& with) {
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
+        text.replace(at, what.size(), with);
+    return text;
+}
+
+// NenzuSakuzu, whose page the control writes under its own name in the work folder,
+// then moved to the user's name. A failure names the user's file: the work file
+// is the tool's business.
+void plotPage(TZenzu& control, const std::filesystem::path& written, const std::filesystem::path& pdf) {
+    try {
+        control.NenzuSakuzu();
+    } catch (const Error& e) {
+        std::error_code ignored;
+        std::filesystem::remove(written, ignored);
+        throw Error(e.number(), replaced(e.description(), written.string(), pdf.string()));
+    }
+    moveInto(written, pdf);
+}
+
 }  // namespace
 
 ChartPaths chartPaths(const std::filesystem::path& dir, const std::string& stem) {
@@ -58,7 +79,9 @@ bool writeYearCharts(HostedYear& year, ChartSize size, const ChartPaths& paths, 
     TZenzu& control = chart.control();
     year.setUp(control);
     control.setEvents(&year.events());
-    if (!control.NenZu()) return false;
+    const bool loaded = control.NenZu();
+    year.report(control, loaded, err);
+    if (!loaded) return false;
 
     // Both files or neither: the picture waits beside its place until the page is
     // written, so that a failed page leaves no new picture and keeps an old one.
@@ -66,8 +89,7 @@ bool writeYearCharts(HostedYear& year, ChartSize size, const ChartPaths& paths, 
     const Staged picture{paths.png.string() + ".new"};
     chart.surface().savePng(picture.path.string());
     makeFolder(workDir);
-    control.NenzuSakuzu();
-    moveInto(workDir / kPlotFileName, paths.pdf);
+    plotPage(control, workDir / kPlotFileName, paths.pdf);
     moveInto(picture.path, paths.png);
     return true;
 }

@@ -7,14 +7,15 @@
 namespace tellvane::cli {
 namespace {
 
-// "WxH" with positive whole numbers of pixels, nullopt for anything else.
+// "WxH" with whole numbers of pixels from 1 to kLargestChartSide, nullopt for
+// anything else.
 std::optional<ChartSize> parseSize(const std::string& text) {
     const std::size_t x = text.find('x');
     if (x == std::string::npos) return std::nullopt;
     ChartSize size;
     const auto whole = [](std::string_view digits, int& out) {
         const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), out);
-        return ec == std::errc() && end == digits.data() + digits.size() && out > 0 && out <= 32767;
+        return ec == std::errc() && end == digits.data() + digits.size() && out > 0 && out <= kLargestChartSide;
     };
     const std::string_view all(text);
     if (!whole(all.substr(0, x), size.width) || !whole(all.substr(x + 1), size.height)) return std::nullopt;
@@ -39,10 +40,7 @@ std::optional<std::u16string> YearOptions::requestedMode() const {
 }
 
 void addYearOptions(CLI::App& command, YearOptions& o) {
-    command
-        .add_option("--data", o.data,
-                    "Data files, or folders of them: hourly CSV (.csv) or water information database downloads (.dat)")
-        ->required();
+    command.add_option("--data", o.data, kDataHelp)->required();
     command.add_option("--stations", o.stations, "Station catalogue CSV: station,name,water_system,river");
     command.add_option("--station", o.station, "Station number; may be left out when the data holds one station");
     command.add_option("--year", o.year, "Year; may be left out when the station has readings in one year");
@@ -59,10 +57,12 @@ void addSizeOption(CLI::App& command, ChartSize& size) {
         "--size",
         [&size](const std::string& text) {
             const auto parsed = parseSize(text);
-            if (!parsed) throw CLI::ValidationError("--size", "expected WxH in pixels, e.g. 1024x768");
+            if (!parsed)
+                throw CLI::ValidationError("--size", "'" + text + "': expected WxH in pixels, each from 1 to " +
+                                                         std::to_string(kLargestChartSide) + ", e.g. 1024x768");
             size = *parsed;
         },
-        "Chart size in pixels, WxH (default 1024x768)");
+        "Chart size in pixels, WxH, each side at most " + std::to_string(kLargestChartSide) + " (default 1024x768)");
 }
 
 }  // namespace tellvane::cli

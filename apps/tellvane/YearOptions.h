@@ -28,6 +28,14 @@ struct YearOptions {
 /// Adds --data, --stations, --station, --year, --mode and --kind to the command.
 void addYearOptions(CLI::App& command, YearOptions& options);
 
+/// What --data takes, for every command's help.
+inline constexpr const char* kDataHelp =
+    "Data files, or folders of them read with their subfolders: hourly CSV (.csv) or water information database "
+    "downloads (.dat)";
+
+/// The largest side of a chart, in pixels: a picture of 8192 x 8192 takes 256 MB.
+inline constexpr int kLargestChartSide = 8192;
+
 /// The chart's size in pixels, from --size WxH.
 struct ChartSize {
     int width = 1024;

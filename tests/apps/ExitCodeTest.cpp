@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 
 #include "tests/apps/RunTellvane.h"
 #include "tests/records/TestFiles.h"
@@ -59,6 +61,20 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"RenderBadSize", {"render", "--data", kNukada, "--size", "0x600"}, 1, "WxH", true},
         Case{"BatchNoData", {"batch", "--out", "@out"}, 1, "--data is required", true},
         Case{"BatchNoJobs", {"batch", "--data", kNukada, "--jobs", "0"}, 1, "--jobs", true},
+        Case{"BatchTooManyJobs", {"batch", "--data", kNukada, "--jobs", "1000"}, 1, "from 1 to 64", true},
+        Case{"SizeBeyondTheLargest", {"render", "--data", kNukada, "--size", "32767x32767"}, 1, "to 8192", true},
+        Case{"KindTheDataContradicts",
+             {"stats", "--data", kDaily + "/nichi_suii_2023.dat", "--kind", "discharge"},
+             1,
+             "station 301011281104010 2023 has no discharge readings, only level readings",
+             true},
+        Case{"ReadingThatIsNoNumber",
+             {"render", "--data", "@bad.csv", "--out", "@out"},
+             1,
+             "bad.csv:2: hour 3: '欠測'",
+             true,
+             "bad.csv",
+             kHeader + kDay + ",,欠測" + std::string(21, ',') + "\n"},
         Case{"MissingFile", {"stats", "--data", "@none.csv"}, 1, "none.csv: cannot be read", true},
         Case{"BadRow",
              {"stats", "--data", "@bad.csv"},
@@ -78,28 +94,28 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"NoSuchYear",
              {"stats", "--data", kNukada, "--year", "2024"},
              2,
-             "確認: 水位データ読込みエラーです。\n何かキーを押してください。\n",
+             "確認: 水位データ読込みエラーです。\n何かキーを押してください。\n"
+             "tellvane: station 303011283322030 has no readings in 2024; it has readings in 2025\n",
              true},
-        Case{"NoSuchStation", {"trace", "--data", kNukada, "--station", "1"}, 2, "水位データ読込みエラーです。", true},
+        Case{"NoSuchStation", {"trace", "--data", kNukada, "--station", "1"}, 2, "station 1 is not in the data", true},
+        Case{"NoSuchKindInTheYear",
+             {"stats", "--data", kDaily, "--kind", "discharge", "--year", "2022"},
+             2,
+             "station 301011281104010 has no discharge readings in 2022; it has level readings in 2023, discharge "
+             "readings in 2023",
+             true},
         Case{"RenderNoSuchYear",
              {"render", "--data", kNukada, "--year", "2024", "--out", "@out"},
              2,
              "確認: 水位データ読込みエラーです。\n",
              true},
-        Case{"RenderOverflow",
+        Case{"RenderReadingBeyondTheLargest",
              {"render", "--data", "@big.csv", "--out", "@out"},
-             3,
-             "run-time error 6: Overflow",
+             1,
+             "big.csv:2: hour 1: '1e308' is beyond",
              true,
              "big.csv",
-             kHeader + kDay + "1e999" + std::string(23, ',') + "\n"},
-        Case{"Overflow",
-             {"stats", "--data", "@big.csv"},
-             3,
-             "run-time error 6: Overflow",
-             true,
-             "big.csv",
-             kHeader + kDay + "1e999" + std::string(23, ',') + "\n"}),
+             kHeader + kDay + "1e308" + std::string(23, ',') + "\n"}),
     [](const testing::TestParamInfo<Case>& info) { return info.param.name; });
 
 TEST(ExitCodes, ReachTheShellThroughTheProgram) {
@@ -108,6 +124,34 @@ TEST(ExitCodes, ReachTheShellThroughTheProgram) {
     const int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 2);
+}
+
+// The exit status of a shell command line.
+int exitStatus(const std::string& command) {
+    const int status = std::system(("bash -c '" + command + "'").c_str());
+    EXPECT_TRUE(WIFEXITED(status)) << command;
+    return WEXITSTATUS(status);
+}
+
+TEST(ExitCodes, AReaderThatStopsEarlyIsOutputThatCannotBeWritten) {
+    const std::string program = TELLVANE_PROGRAM;
+    EXPECT_EQ(exitStatus(program + " trace --plot --data " + kNukada +
+                         " 2>/dev/null | head -1 >/dev/null; "
+                         "exit ${PIPESTATUS[0]}"),
+              4);
+}
+
+TEST(ExitCodes, AFileSizeLimitFailsTheRenderWithItsCauseAndLeavesNothing) {
+    ScratchDir dir;
+    const auto err = dir.path() / "err.txt";
+    EXPECT_EQ(exitStatus("ulimit -f 4; " + std::string(TELLVANE_PROGRAM) + " render --data " + kNukada + " --out " +
+                         (dir.path() / "out").string() + " 2>" + err.string()),
+              3);
+    std::ifstream in(err);
+    const std::string message((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(message.find("File too large"), std::string::npos) << message;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.path() / "out"))
+        EXPECT_FALSE(entry.is_regular_file()) << entry.path();
 }
 
 TEST(ExitCodes, OutputThatCannotBeWrittenIsNoSuccess) {

@@ -68,5 +68,34 @@ TEST(StatsCommand, ModeAndKindSetTheControlsMode) {
     EXPECT_EQ(json::parse(runTellvane({"stats", "--data", kNukada, "--kind", "discharge"}).out)["mode"], "7");
 }
 
+TEST(StatsCommand, SaysHowMuchOfTheYearTheDataCovers) {
+    const auto full = runTellvane({"stats", "--data", kNukada});
+    ASSERT_EQ(full.code, 0) << full.err;
+    EXPECT_EQ(full.err, "");
+    EXPECT_EQ(json::parse(full.out)["daysWithData"], 365);
+    EXPECT_EQ(json::parse(full.out)["hoursWithReadings"], 365 * 24 - 54);  // 54 hours have no reading
+
+    const std::string january = (samplesDir() / "moshiri_301011281104010/hourly/jikoku_ryuryo_2023-01.dat").string();
+    const auto partial = runTellvane({"stats", "--data", january});
+    ASSERT_EQ(partial.code, 0) << partial.err;  // a warning is not a failure
+    const json j = json::parse(partial.out);
+    EXPECT_EQ(j["daysWithData"], 31);
+    EXPECT_EQ(j["hoursWithReadings"], 31 * 24 - 552);
+    EXPECT_NE(partial.err.find("warning: station 301011281104010 2023 has data on 31 days"), std::string::npos)
+        << partial.err;
+    for (const char* value : {"豊水", "平水", "低水", "渇水"}) EXPECT_NE(partial.err.find(value), std::string::npos);
+}
+
+TEST(StatsCommand, TakesTheHourlyTablesOfADownloadFolderAndSaysSo) {
+    const auto run =
+        runTellvane({"stats", "--data", (samplesDir() / "moshiri_301011281104010").string(), "--kind", "discharge"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_NE(run.err.find("note: station 301011281104010 discharge 2023: 31 days from the hourly tables, 334 from"),
+              std::string::npos)
+        << run.err;
+    // The daily means of the hourly January are the official ones: the year is the official year.
+    EXPECT_EQ(json::parse(run.out)["stats"], json::parse("[114.95,13.11,7.33,3.96,1.75,1.2,10.26]"));
+}
+
 }  // namespace
 }  // namespace tellvane

@@ -1,0 +1,30 @@
+#pragma once
+// What the tool tells the user about a station-year beside the chart: how much of
+// the year the data covers, why there is nothing to chart, and how the files were
+// combined.
+
+#include <ostream>
+#include <string>
+
+#include "records/StationRecords.h"
+#include "records/YearSelection.h"
+#include "yeardata/AnnualStore.h"
+
+namespace tellvane::cli {
+
+/// Days the control holds a daily value for.
+int daysWithData(const AnnualStore& store);
+
+/// Hours of the selected year with a reading as the control gets them (a daily
+/// table's value stands in all 24 hours of its day).
+long hoursWithReadings(const SelectedYear& selected);
+
+/// A warning when fewer than 355 days have data, naming the characteristic values
+/// the year does not reach; empty otherwise.
+std::string partialYearWarning(const SelectedYear& selected, int days);
+
+/// The records' notes on how the files were combined, those about the station only
+/// when one is given, each on a line of err.
+void printNotes(const StationRecords& records, const std::u16string* station, std::ostream& err);
+
+}  // namespace tellvane::cli

@@ -24,8 +24,10 @@ void onCell(void* bytes, std::size_t size, void* data) {
 
 void onRecordEnd(int, void* data) {
     auto& g = *static_cast<Gathered*>(data);
+    const std::size_t cells = g.cells.size();
     g.records.push_back(std::move(g.cells));
     g.cells.clear();
+    g.cells.reserve(cells);  // the next record most likely has as many
 }
 
 class Parser {

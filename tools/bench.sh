@@ -83,4 +83,7 @@ mapfile -t jsons < <(find "$results" -maxdepth 1 -name '*.json' | sort)
 ((${#jsons[@]})) && compare+=(--bench-json "${jsons[@]}")
 "$python" bench/peer/compare.py "${compare[@]}" | tee "$results/summary.md"
 echo
+echo "== Reading large files"
+bash tools/bench-large-csv.sh "$tree/apps/tellvane/tellvane" | tee "$results/large-csv.txt"
+echo
 echo "Results: $results/ (Google Benchmark JSON, summary.md, the last charts of both sides)"

@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-svg-dev fonts-ipafont-gothic
     libcli11-dev nlohmann-json3-dev libspng-dev libcsv-dev libisal-dev
-    poppler-utils clang libclang-rt-14-dev
+    poppler-utils clang libclang-rt-14-dev time
 )
 
 missing=()

@@ -51,8 +51,8 @@ void plotPage(TZenzu& control, const std::filesystem::path& written, const std::
     try {
         control.NenzuSakuzu();
     } catch (const Error& e) {
-        std::error_code ignored;
-        std::filesystem::remove(written, ignored);
+        std::error_code ignored;  // a page written in part is left nowhere; anything else is not ours
+        if (std::filesystem::is_regular_file(written, ignored)) std::filesystem::remove(written, ignored);
         throw Error(e.number(), replaced(e.description(), written.string(), pdf.string()));
     }
     moveInto(written, pdf);
@@ -87,7 +87,11 @@ bool writeYearCharts(HostedYear& year, ChartSize size, const ChartPaths& paths, 
     // written, so that a failed page leaves no new picture and keeps an old one.
     makeFolder(paths.png.parent_path());
     const Staged picture{paths.png.string() + ".new"};
-    chart.surface().savePng(picture.path.string());
+    try {
+        chart.surface().savePng(picture.path.string());
+    } catch (const Error& e) {  // the passing name is the tool's business, the user's is the one to name
+        throw Error(e.number(), replaced(e.description(), picture.path.string(), paths.png.string()));
+    }
     makeFolder(workDir);
     plotPage(control, workDir / kPlotFileName, paths.pdf);
     moveInto(picture.path, paths.png);

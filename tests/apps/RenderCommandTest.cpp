@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "platform/Palette.h"
+#include "plot/PlotOutput.h"
 #include "tests/apps/ChartFiles.h"
 #include "tests/apps/RunTellvane.h"
 #include "tests/qt/Pixels.h"
@@ -89,6 +90,18 @@ TEST(RenderCommand, AFailedPageWritesNeitherFileAndKeepsEarlierOnes) {
     EXPECT_EQ(fs::file_size(pdf), pdfSize);
     for (const auto& entry : fs::directory_iterator(dir.path()))
         EXPECT_TRUE(entry.path() == png || entry.path() == pdf) << entry.path();
+}
+
+TEST(RenderCommand, AFailedWriteNamesTheUsersFileNotTheToolsOwn) {
+    ScratchDir dir;
+    // The control's page file cannot be created where the tool lets it write.
+    fs::create_directories(dir.path() / kPlotFileName);
+    const auto run = runTellvane({"render", "--data", kNukada, "--out", dir.path().string()});
+    EXPECT_EQ(run.code, 3);
+    EXPECT_NE(run.err.find((dir.path() / "303011283322030_2025.pdf").string()), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find(kPlotFileName), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(dir.path() / "303011283322030_2025.png"));
+    EXPECT_TRUE(fs::is_directory(dir.path() / kPlotFileName));  // not the tool's to remove
 }
 
 TEST(RenderCommand, TheProgramRunsOffscreenByItself) {

@@ -86,15 +86,17 @@ int jobCount(int asked, std::size_t items) {
 
 int runBatch(const BatchOptions& options, bool terminal, std::ostream& out, std::ostream& err) {
     std::shared_ptr<const LoadedFiles> files;
+    const fs::path dir(options.out);
+    fs::path absoluteDir;  // worked out here: nothing may throw in a worker's thread
     if (const int code = guarded(err, [&] {
             // Only an index: each station-year is read again when its turn comes.
             files = loadFiles(options.data, options.stations, KeptYears{.none = true});
+            absoluteDir = fs::absolute(dir);
             return kSuccess;
         }))
         return code;
     printNotes(files->records, nullptr, err);
     const std::vector<BatchItem> items = planBatch(files->records);
-    const fs::path dir(options.out);
     const int jobs = jobCount(options.jobs, items.size());
 
     std::vector<Outcome> outcomes(items.size());
@@ -103,7 +105,7 @@ int runBatch(const BatchOptions& options, bool terminal, std::ostream& out, std:
     const auto work = [&](int worker) {
         // Every worker's control writes its page under the same name, so each gets
         // a folder of its own for it.
-        const fs::path workDir = fs::absolute(dir) / (".tellvane-job-" + std::to_string(worker));
+        const fs::path workDir = absoluteDir / (".tellvane-job-" + std::to_string(worker));
         SleepingEventPump events;
         for (std::size_t i; (i = next.fetch_add(1)) < items.size();) {
             outcomes[i] = renderOne(*files, items[i], dir, workDir, events);

@@ -1,9 +1,10 @@
 #pragma once
 // How a command's failures become exit codes: bad input and open choices are the
 // user's to mend (1), a run-time error of the control is reported with its number
-// and description (3), and so is a file the tool cannot write.
+// and description (3), and so is anything else that fails (a folder that cannot be
+// made absolute, say).
 
-#include <filesystem>
+#include <exception>
 #include <ostream>
 
 #include "apps/tellvane/ExitCode.h"
@@ -42,7 +43,7 @@ int guarded(std::ostream& err, Body&& body) {
     } catch (const Error& e) {
         err << "tellvane: run-time error " << e.number() << ": " << e.description() << '\n';
         return kRunTimeError;
-    } catch (const std::filesystem::filesystem_error& e) {
+    } catch (const std::exception& e) {  // a folder that cannot be made absolute, memory exhausted
         err << "tellvane: " << e.what() << '\n';
         return kRunTimeError;
     }

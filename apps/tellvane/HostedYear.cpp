@@ -19,7 +19,7 @@ std::shared_ptr<const LoadedFiles> loadFiles(const std::vector<std::string>& dat
 
 HostedYear::HostedYear(const YearOptions& options, std::ostream& err)
     : HostedYear(loadFiles(options.data, options.stations, options.request().kept()), options) {
-    printNotes(files_->records, &selected_.station, err);
+    printNotes(files_->records, &selected_, err);
 }
 
 HostedYear::HostedYear(std::shared_ptr<const LoadedFiles> files, const YearOptions& options)

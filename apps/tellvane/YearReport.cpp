@@ -47,8 +47,11 @@ std::string partialYearWarning(const SelectedYear& selected, int days) {
     return "warning: " + stationYear + " has data on " + std::to_string(days) + " days; not reached: " + missed;
 }
 
-void printNotes(const StationRecords& records, const std::u16string* station, std::ostream& err) {
-    const std::string prefix = station ? "station " + shownName(*station) + " " : "";
+void printNotes(const StationRecords& records, const SelectedYear* selected, std::ostream& err) {
+    // The records word their notes "station NO kind YYYY: ...".
+    const std::string prefix = selected ? "station " + shownName(selected->station) + " " + kindName(selected->kind) +
+                                              " " + std::to_string(selected->year) + ":"
+                                        : "";
     for (const std::string& note : records.notes())
         if (note.starts_with(prefix)) err << "tellvane: note: " << note << '\n';
 }

@@ -23,8 +23,8 @@ long hoursWithReadings(const SelectedYear& selected);
 /// the year does not reach; empty otherwise.
 std::string partialYearWarning(const SelectedYear& selected, int days);
 
-/// The records' notes on how the files were combined, those about the station only
-/// when one is given, each on a line of err.
-void printNotes(const StationRecords& records, const std::u16string* station, std::ostream& err);
+/// The records' notes on how the files were combined, only those about the
+/// selected station-year and kind when one is given, each on a line of err.
+void printNotes(const StationRecords& records, const SelectedYear* selected, std::ostream& err);
 
 }  // namespace tellvane::cli

@@ -93,6 +93,7 @@ TEST(StatsCommand, TakesTheHourlyTablesOfADownloadFolderAndSaysSo) {
     EXPECT_NE(run.err.find("note: station 301011281104010 discharge 2023: 31 days from the hourly tables, 334 from"),
               std::string::npos)
         << run.err;
+    EXPECT_EQ(run.err.find("level"), std::string::npos) << "only the note on the series charted: " << run.err;
     // The daily means of the hourly January are the official ones: the year is the official year.
     EXPECT_EQ(json::parse(run.out)["stats"], json::parse("[114.95,13.11,7.33,3.96,1.75,1.2,10.26]"));
 }

@@ -22,7 +22,7 @@ protected:
         cli::YearOptions options;
         options.data = {TELLVANE_SAMPLES_DIR "/nukada_303011283322030_2025.csv"};
         options.stations = TELLVANE_SAMPLES_DIR "/stations.csv";
-        year = std::make_unique<cli::HostedYear>(options);
+        year = std::make_unique<cli::HostedYear>(options, std::cerr);
         chart = std::make_unique<cli::RasterChart>(cli::ChartSize{1024, 768}, pump, std::cerr, u"");
         year->setUp(chart->control());
         chart->control().setEvents(&year->events());

@@ -3,6 +3,13 @@
 // answers the events, and reads back the axis range and the year's numbers.
 // Every member but the resize handler lets a run-time error (tellvane::Error)
 // reach the caller; one instance is used from one thread.
+//
+// As with any C++ object, a member must not destroy the object it runs on: a host
+// must not destroy the control, or the platform parts it was given, inside one of
+// the control's own calls into the host (GetBlockData, GetLKansokujo, a call of the
+// surface, the message box or the event pump while the page is awaited). The
+// member would go on with freed memory. A host that wants to close on such an event
+// records the wish and destroys the control once the member has returned.
 
 #include <cstdint>
 #include <string>

@@ -17,6 +17,12 @@ public:
     /// Block datano (1-36: month (datano - 1) / 3 + 1, ten-day part (datano - 1) % 3)
     /// is wanted: fill cell (0, 0) with the day count, rows 1..N with 24 hourly
     /// readings, and set ret to true. Suii keeps what the previous block left.
+    ///
+    /// datano is the control's block counter itself, passed by reference: the host
+    /// owns it while the event runs, and the control asks next for the block after
+    /// the value the host leaves in it. A host that sets it back repeats blocks; one
+    /// that sets it back every time keeps the control asking for ever, as a loop
+    /// whose counter its body resets never ends.
     virtual void GetBlockData(std::int32_t& datano, BlockArray& Suii, bool& ret) {
         (void)datano, (void)Suii, (void)ret;
     }

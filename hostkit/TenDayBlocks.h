@@ -1,6 +1,7 @@
 #pragma once
 // What a host needs to answer GetBlockData: which days a block covers and how its
-// cells are laid out.
+// cells are laid out. An argument outside the range given fails with the control's
+// Subscript out of range (error 9), as an index into the year would.
 
 #include <functional>
 #include <string>
@@ -9,7 +10,7 @@
 
 namespace tellvane {
 
-/// Days of a month of the Gregorian calendar.
+/// Days of month 1-12 of a year of the Gregorian calendar.
 int daysInMonth(int year, int month);
 
 /// The days of block datano (1-36): the ten-day parts are days 1-10, 11-20 and 21 to
@@ -24,7 +25,9 @@ BlockSpan blockSpan(int year, int datano);
 /// The reading of an hour (1-24) of a day of the block's month; empty for none.
 using HourReading = std::function<std::u16string(int day, int hour)>;
 
-/// Cell (0, 0) the day count, row r the 24 readings of day firstDay + r - 1.
+/// Cell (0, 0) the day count, row r the 24 readings of day firstDay + r - 1. The
+/// span's month is 1-12 and its days (at most 11, the block's rows) lie within days
+/// 1-31; Suii is left as it was when they do not.
 void fillBlock(BlockArray& Suii, const BlockSpan& span, const HourReading& reading);
 
 }  // namespace tellvane

@@ -2,9 +2,11 @@
 // The control's events as a Qt host receives them: first to the host's own
 // handler object, when it gave one, then as the widget's signals. The signals are
 // emitted on the caller's thread and return after every directly connected slot
-// has run, so the slots' assignments reach the control.
+// has run, so the slots' assignments reach the control. Each call into the host
+// runs behind the widget's guard: a host that deletes the widget ends the member.
 
 #include "control/TZenzuEvents.h"
+#include "qt/HostCallGuard.h"
 
 namespace tellvane {
 
@@ -12,8 +14,8 @@ class TZenzuWidget;
 
 class EventRelay : public TZenzuEvents {
 public:
-    /// The widget must outlive the relay.
-    explicit EventRelay(TZenzuWidget& widget) : widget_(widget) {}
+    /// The widget is only used while the guard has not been released.
+    EventRelay(TZenzuWidget& widget, HostCallGuard& guard) : widget_(widget), guard_(guard) {}
 
     /// The host's handler object; nullptr for signals alone.
     void setHost(TZenzuEvents* host) { host_ = host; }
@@ -24,6 +26,7 @@ public:
 
 private:
     TZenzuWidget& widget_;
+    HostCallGuard& guard_;
     TZenzuEvents* host_ = nullptr;
 };
 

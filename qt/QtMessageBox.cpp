@@ -1,6 +1,7 @@
 #include "qt/QtMessageBox.h"
 
 #include <QMessageBox>
+#include <QPointer>
 
 #include "qt/MessageText.h"
 
@@ -26,9 +27,13 @@ QMessageBox::Icon iconOf(int style) {
 }  // namespace
 
 void QtMessageBox::show(const std::u16string& prompt, const std::u16string& title, int style) {
-    QMessageBox box(iconOf(style), messageText(title), messageText(prompt), QMessageBox::Ok, parent_);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    // On the heap: a host that deletes the parent while the box is open deletes the
+    // box with it, and exec returns.
+    const QPointer<QMessageBox> box =
+        new QMessageBox(iconOf(style), messageText(title), messageText(prompt), QMessageBox::Ok, parent_);
+    box->setTextFormat(Qt::PlainText);
+    box->exec();
+    delete box;
 }
 
 }  // namespace tellvane

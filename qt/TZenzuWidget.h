@@ -9,20 +9,23 @@
 // default between objects of one thread, or Qt::DirectConnection); a queued
 // connection cannot carry references.
 
+//
+// A host may delete the widget in a slot of these signals, in its event object,
+// in a slot the message box or the wait for the page runs, or in its own message
+// box or settings: the control's member then ends with ObjectUnloaded (error 364,
+// qt/HostCallGuard.h) instead of going on with a deleted widget. Deleting it in
+// one of the widget's own Qt events (a resize) is, as for any QObject, a job for
+// deleteLater.
+
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <memory>
 
 #include "control/TZenzu.h"
 #include "plotdoc/PdfPlotDocumentFactory.h"
-#include "qt/EventRelay.h"
 #include "qt/LoadedLibraryLocation.h"
-#include "qt/QtEventPump.h"
-#include "qt/QtMessageBox.h"
-#include "qt/QtScreen.h"
-#include "qt/QtSettingsStore.h"
 #include "qt/RasterSurface.h"
-#include "qt/WidgetContainer.h"
 
 namespace tellvane {
 
@@ -47,11 +50,11 @@ public:
     /// the widget is hidden reaches Picture1 here at the latest.
     TZenzu& control();
     /// Picture1's picture, e.g. to save it.
-    RasterSurface& picture() { return surface_; }
+    RasterSurface& picture();
     /// Where the plotted page goes; a host may name another directory.
-    LoadedLibraryLocation& libraryLocation() { return library_; }
+    LoadedLibraryLocation& libraryLocation();
     /// The host's event object, called before the signals; nullptr for none.
-    void setEvents(TZenzuEvents* events) { relay_.setHost(events); }
+    void setEvents(TZenzuEvents* events);
 
 signals:
     /// Block datano (1-36) is wanted: fill Suii's cell (0, 0) with the day count and
@@ -67,16 +70,12 @@ private:
     /// Picture1 over the client area at the widget's resolution.
     void fitPicture();
 
-    WidgetContainer container_;
-    RasterSurface surface_;
-    QtScreen screen_;
-    QtMessageBox messageBox_;
-    QtSettingsStore settings_;
-    LoadedLibraryLocation library_;
-    QtEventPump pump_;
+    /// The platform's realisation and the control, which may outlive the widget
+    /// while a call into the host that deleted it unwinds.
+    struct Realisation;
+
     plotdoc::PdfPlotDocumentFactory pdfDocuments_;
-    EventRelay relay_;
-    TZenzu control_;
+    std::shared_ptr<Realisation> realisation_;
     PictureBox* picture1_;
 };
 

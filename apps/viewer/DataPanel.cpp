@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -39,6 +40,7 @@ DataPanel::DataPanel(QWidget* parent)
       axis_(new QGroupBox(tr("Value axis"))),
       max_(named(new QLineEdit, "txtMax")),
       min_(named(new QLineEdit, "txtMin")),
+      limitProblem_(named(new QLabel, "limitProblem")),
       redraw_(named(new QPushButton(tr("&Redraw")), "redraw")) {
     auto* chart = new QGroupBox(tr("Chart"));
     auto* chartForm = new QFormLayout(chart);
@@ -50,6 +52,10 @@ DataPanel::DataPanel(QWidget* parent)
     auto* axisForm = new QFormLayout(axis_);
     axisForm->addRow(tr("&Upper limit"), max_);
     axisForm->addRow(tr("&Lower limit"), min_);
+    limitProblem_->setWordWrap(true);
+    limitProblem_->setStyleSheet(QStringLiteral("color: #b00000"));
+    limitProblem_->hide();
+    axisForm->addRow(limitProblem_);
     axisForm->addRow(redraw_);
 
     auto* column = new QVBoxLayout(this);
@@ -59,6 +65,7 @@ DataPanel::DataPanel(QWidget* parent)
 
     connect(station_, &QComboBox::currentIndexChanged, this, &DataPanel::fillYears);
     connect(year_, &QComboBox::currentIndexChanged, this, &DataPanel::fillKinds);
+    connect(kind_, &QComboBox::currentIndexChanged, this, &DataPanel::kindChosen);
     connect(draw_, &QPushButton::clicked, this, &DataPanel::drawRequested);
     connect(redraw_, &QPushButton::clicked, this, &DataPanel::redrawRequested);
     // Enter in a limit redraws, as the button does.
@@ -96,6 +103,13 @@ QString DataPanel::maxText() const { return max_->text(); }
 
 QString DataPanel::minText() const { return min_->text(); }
 
+void DataPanel::showLimitProblem(const QString& text) {
+    limitProblem_->setText(text);
+    limitProblem_->setVisible(!text.isEmpty());
+}
+
+QString DataPanel::limitProblem() const { return limitProblem_->text(); }
+
 void DataPanel::fillYears() {
     const QSignalBlocker quiet(year_);
     year_->clear();
@@ -108,6 +122,8 @@ void DataPanel::fillYears() {
 }
 
 void DataPanel::fillKinds() {
+    // Only the user's choice of a kind is news: the kinds of another year are not.
+    const QSignalBlocker quiet(kind_);
     kind_->clear();
     if (data_ && year_->currentIndex() >= 0)
         for (const ChartKind k :

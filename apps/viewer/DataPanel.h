@@ -9,6 +9,7 @@
 #include "apps/viewer/StationYears.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -34,12 +35,18 @@ public:
     QString maxText() const;
     /// The lower limit as the user left it.
     QString minText() const;
+    /// Says beside the limits why they cannot be drawn with; empty text says nothing.
+    void showLimitProblem(const QString& text);
+    /// What is said beside the limits.
+    QString limitProblem() const;
 
 signals:
     /// The user asked for the chosen station-year to be drawn.
     void drawRequested();
     /// The user asked for the chart to be drawn again with the limits shown.
     void redrawRequested();
+    /// The user chose another kind for the station-year.
+    void kindChosen();
 
 private:
     void fillYears();
@@ -53,6 +60,7 @@ private:
     QWidget* axis_;
     QLineEdit* max_;
     QLineEdit* min_;
+    QLabel* limitProblem_;
     QPushButton* redraw_;
 };
 

@@ -51,6 +51,13 @@ std::vector<ChartKind> StationYears::kinds(const std::u16string& station, int ye
     return kinds;
 }
 
+bool StationYears::holdsBothKinds(const std::u16string& station, int year) const {
+    // As the command line's batch names its charts: by kind once a station-year has more than one series.
+    int series = 0;
+    for (const Series* s : records_.ofStation(station)) series += s->hasYear(year) ? 1 : 0;
+    return series > 1;
+}
+
 std::unique_ptr<YearBlockSource> StationYears::prepare(const YearChoice& choice, TZenzu& control) const {
     const YearRequest request{choice.station, choice.year, seriesKind(choice.kind)};
     const SelectedYear selected = selectYear(records_, request);
@@ -61,5 +68,7 @@ std::unique_ptr<YearBlockSource> StationYears::prepare(const YearChoice& choice,
 }
 
 std::u16string modeText(ChartKind kind) { return kind == ChartKind::Discharge ? u"7" : u"1"; }
+
+const char* kindName(ChartKind kind) { return kind == ChartKind::Discharge ? "discharge" : "level"; }
 
 }  // namespace tellvane::viewer

@@ -44,6 +44,9 @@ public:
     /// The kinds the station-year can be drawn as: those its files state, or both
     /// when no file states one (the hourly CSV does not).
     std::vector<ChartKind> kinds(const std::u16string& station, int year) const;
+    /// True when the station-year has series of more than one kind, so that its
+    /// charts need the kind in their names.
+    bool holdsBothKinds(const std::u16string& station, int year) const;
 
     /// Sets the control's station, year and Mode for the choice and returns the
     /// answers to its events, valid while this object lives. A choice the data
@@ -57,5 +60,7 @@ private:
 
 /// The control's Mode text of the kind.
 std::u16string modeText(ChartKind kind);
+/// The kind as file names carry it: "level" or "discharge".
+const char* kindName(ChartKind kind);
 
 }  // namespace tellvane::viewer

@@ -1,13 +1,16 @@
 #include "apps/viewer/ViewerWindow.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTemporaryDir>
+#include <cmath>
 
 #include "apps/viewer/Attempt.h"
 #include "plot/PlotOutput.h"
@@ -42,6 +45,7 @@ ViewerWindow::ViewerWindow(const TZenzuWidget::Parts& parts, QWidget* parent)
 
     connect(panel_, &DataPanel::drawRequested, this, &ViewerWindow::draw);
     connect(panel_, &DataPanel::redrawRequested, this, &ViewerWindow::redraw);
+    connect(panel_, &DataPanel::kindChosen, this, &ViewerWindow::redrawForKind);
     connect(chart_, &ChartView::resized, this, &ViewerWindow::redrawAfterResize);
     setDrawn(false);
 }
@@ -100,12 +104,13 @@ bool ViewerWindow::draw() {
         drawn = chart_->control().NenZu();
     });
     setDrawn(drawn);
+    drawnChoice_ = drawn ? choice : std::nullopt;
     if (drawn) showLimits();
     return drawn;
 }
 
 bool ViewerWindow::redraw() {
-    if (!drawn_) return false;
+    if (!drawn_ || !limitsAreDrawable()) return false;
     TZenzu& control = chart_->control();
     const std::u16string oldMax = control.txtMax(), oldMin = control.txtMin();
     const bool redrawn = attempt(messages_, [&] {
@@ -133,21 +138,44 @@ bool ViewerWindow::savePage(const QString& path) {
     // an earlier file in one step and a failure leaves that file as it was.
     QTemporaryDir dir(QFileInfo(path).absolutePath() + QStringLiteral("/.tellvane-page-XXXXXX"));
     if (!dir.isValid()) {
-        messages_.show((tr("Cannot write the page to %1.").arg(path)).toStdU16String(), kViewerTitle, kCriticalOk);
+        pageNotWritten(path, dir.errorString());
         return false;
     }
+    const QString written = dir.filePath(QLatin1String(kPlotFileName));
     LoadedLibraryLocation& location = chart_->libraryLocation();
     location.setDirectory(dir.path().toStdU16String());
-    const bool plotted = attempt(messages_, [&] { chart_->control().NenzuSakuzu(); });
+    QString failure;
+    try {
+        chart_->control().NenzuSakuzu();
+    } catch (const Error& e) {
+        // The description names the file the control writes; the user knows theirs.
+        failure = QString::fromStdString(e.description()).replace(written, path);
+        if (failure.isEmpty()) failure = tr("run-time error %1").arg(e.number());
+    } catch (const std::exception& e) {
+        failure = QString::fromLocal8Bit(e.what());
+    }
     location.resetDirectory();
-    if (!plotted) return false;
-    std::error_code ec;
-    std::filesystem::rename(pathOf(dir.filePath(QLatin1String(kPlotFileName))), pathOf(path), ec);
-    if (ec) {
-        messages_.show((tr("Cannot write the page to %1.").arg(path)).toStdU16String(), kViewerTitle, kCriticalOk);
+    if (!failure.isEmpty()) {
+        pageNotWritten(path, failure);
         return false;
     }
+    std::error_code ec;
+    std::filesystem::rename(pathOf(written), pathOf(path), ec);
+    if (ec) {
+        pageNotWritten(path, QString::fromStdString(ec.message()));
+        return false;
+    }
+    statusBar()->showMessage(tr("Wrote the plotted page to %1").arg(QDir::toNativeSeparators(path)));
     return true;
+}
+
+QString ViewerWindow::suggestedPageName() const {
+    if (!drawn_ || !drawnChoice_) return {};
+    QString stem =
+        QString::fromStdU16String(drawnChoice_->station) + QLatin1Char('_') + QString::number(drawnChoice_->year);
+    if (data_ && data_->holdsBothKinds(drawnChoice_->station, drawnChoice_->year))
+        stem += QLatin1Char('_') + QLatin1String(kindName(drawnChoice_->kind));
+    return stem + QStringLiteral(".pdf");
 }
 
 void ViewerWindow::askData() {
@@ -171,11 +199,8 @@ void ViewerWindow::askCatalogue() {
 }
 
 void ViewerWindow::askSavePage() {
-    const TZenzu& control = chart_->control();
-    const QString suggested = QString::fromStdU16String(control.KansokujoNO()) + QLatin1Char('_') +
-                              QString::number(control.Seireki()) + QStringLiteral(".pdf");
-    const QString name =
-        QFileDialog::getSaveFileName(this, tr("Write the plotted page"), suggested, tr("PDF (*.pdf);;All files (*)"));
+    const QString name = QFileDialog::getSaveFileName(this, tr("Write the plotted page"), suggestedPageName(),
+                                                      tr("PDF (*.pdf);;All files (*)"));
     if (!name.isEmpty()) savePage(name);
 }
 
@@ -187,6 +212,34 @@ void ViewerWindow::redrawAfterResize() {
     if (drawn_) setDrawn(attempt(messages_, [&] { chart_->control().ReGRaph(); }));
 }
 
+// The chart on screen follows the kind chosen; before the first chart the user
+// still draws with the button.
+void ViewerWindow::redrawForKind() {
+    if (drawn_) draw();
+}
+
+bool ViewerWindow::limitsAreDrawable() {
+    // QString::toDouble reads the C locale's plain decimal numbers, which the
+    // control reads alike; infinities and NaN it also accepts are refused here.
+    bool maxOk = false, minOk = false;
+    const double max = panel_->maxText().toDouble(&maxOk), min = panel_->minText().toDouble(&minOk);
+    QString problem;
+    if (!maxOk || !std::isfinite(max))
+        problem = tr("The upper limit is not a number.");
+    else if (!minOk || !std::isfinite(min))
+        problem = tr("The lower limit is not a number.");
+    else if (max <= min)
+        problem = tr("The upper limit must be above the lower limit.");
+    panel_->showLimitProblem(problem);
+    return problem.isEmpty();
+}
+
+void ViewerWindow::pageNotWritten(const QString& path, const QString& reason) {
+    const QString text = tr("Cannot write the page to %1:\n%2").arg(QDir::toNativeSeparators(path), reason);
+    statusBar()->showMessage(tr("The plotted page was not written."));
+    messages_.show(text.toStdU16String(), kViewerTitle, kCriticalOk);
+}
+
 void ViewerWindow::setDrawn(bool drawn) {
     drawn_ = drawn;
     panel_->setDrawn(drawn);
@@ -196,6 +249,7 @@ void ViewerWindow::setDrawn(bool drawn) {
 void ViewerWindow::showLimits() {
     const TZenzu& control = chart_->control();
     panel_->showLimits(QString::fromStdU16String(control.txtMax()), QString::fromStdU16String(control.txtMin()));
+    panel_->showLimitProblem({});
 }
 
 }  // namespace tellvane::viewer

@@ -37,9 +37,15 @@ public:
     /// drawn: an error, or a block not loaded as the control told the user.
     bool draw();
     /// Hands the panel's axis limits to the control and draws again (ReGRaph).
+    /// Limits that are not numbers, or an upper limit not above the lower one, are
+    /// said beside the fields instead, and the chart stays as it is.
     bool redraw();
-    /// Writes the plotted page (NenzuSakuzu) of the chart drawn to the file.
+    /// Writes the plotted page (NenzuSakuzu) of the chart on screen to the file and
+    /// says so in the status line; a failure says why in a message box.
     bool savePage(const QString& path);
+    /// The file name offered for the page of the chart on screen: NO_YYYY.pdf, or
+    /// NO_YYYY_level.pdf / NO_YYYY_discharge.pdf when the data holds both kinds.
+    QString suggestedPageName() const;
 
     /// The side panel.
     DataPanel& panel() { return *panel_; }
@@ -54,6 +60,9 @@ private:
     void askSavePage();
     void openAndDraw(const std::vector<std::filesystem::path>& paths);
     void redrawAfterResize();
+    void redrawForKind();
+    bool limitsAreDrawable();
+    void pageNotWritten(const QString& path, const QString& reason);
     void setDrawn(bool drawn);
     void showLimits();
 
@@ -62,6 +71,7 @@ private:
     std::unique_ptr<StationYears> data_;
     std::optional<std::filesystem::path> catalogue_;
     std::unique_ptr<YearBlockSource> source_;
+    std::optional<YearChoice> drawnChoice_;  // what the chart on screen shows
     DataPanel* panel_;
     ChartView* chart_;
     QAction* savePage_ = nullptr;

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include "apps/viewer/Attempt.h"
 #include "apps/viewer/ViewerWindow.h"
 #include "platform/Palette.h"
+#include "plot/PlotOutput.h"
 #include "tests/qt/Pixels.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/FileSizeLimit.h"
@@ -159,17 +161,54 @@ TEST_F(Viewer, EditedLimitsReachTheControlAndChangeThePicture) {
     expectChartIn(grabbed(), chartArea());
 }
 
-TEST_F(Viewer, LimitsTheChartCannotBeDrawnWithAreReportedAndUndone) {
+TEST_F(Viewer, LimitsThatAreNoRangeAreSaidBesideTheFieldsAndTheChartStays) {
     ASSERT_TRUE(window.openData({kNukada}));
     ASSERT_TRUE(window.draw());
     const std::u16string oldMax = window.chart().control().txtMax(), oldMin = window.chart().control().txtMin();
-    child<QLineEdit>("txtMax").setText(QStringLiteral("1"));
-    child<QLineEdit>("txtMin").setText(QStringLiteral("1"));  // an axis of no height
+    const QImage before = window.chart().picture().image();
+    struct Case {
+        const char *max, *min, *problem;
+    } const cases[] = {
+        {"abc", "50", "upper limit is not a number"},
+        {"10", "", "lower limit is not a number"},
+        {"1", "1", "must be above"},
+        {"-3", "2", "must be above"},
+        {"inf", "0", "upper limit is not a number"},
+        {"5", "nan", "lower limit is not a number"},
+        {"0x10", "0", "upper limit is not a number"},
+        {"3 4", "0", "upper limit is not a number"},
+    };
+    for (const auto& c : cases) {
+        child<QLineEdit>("txtMax").setText(QString::fromUtf8(c.max));
+        child<QLineEdit>("txtMin").setText(QString::fromUtf8(c.min));
+        EXPECT_FALSE(window.redraw()) << c.max << " " << c.min;
+        EXPECT_TRUE(window.panel().limitProblem().contains(QLatin1String(c.problem))) << c.max << " " << c.min;
+        EXPECT_EQ(window.chart().control().txtMax(), oldMax);
+        EXPECT_EQ(window.chart().control().txtMin(), oldMin);
+        EXPECT_EQ(window.chart().picture().image(), before) << c.max << " " << c.min;
+        EXPECT_EQ(child<QLineEdit>("txtMax").text(), QString::fromUtf8(c.max));  // left for the user to mend
+    }
+    EXPECT_TRUE(box.shown.empty()) << QString::fromStdU16String(promptsShown()).toStdString();
+    // Good limits draw and clear what was said.
+    child<QLineEdit>("txtMax").setText(QStringLiteral(" 4.5 "));
+    child<QLineEdit>("txtMin").setText(QStringLiteral("-1e1"));
+    EXPECT_TRUE(window.redraw());
+    EXPECT_TRUE(window.panel().limitProblem().isEmpty());
+    EXPECT_NE(window.chart().picture().image(), before);
+}
+
+TEST_F(Viewer, LimitsTheControlRefusesAreReportedAndUndone) {
+    ASSERT_TRUE(window.openData({kNukada}));
+    ASSERT_TRUE(window.draw());
+    const std::u16string oldMax = window.chart().control().txtMax(), oldMin = window.chart().control().txtMin();
+    // Distinct numbers, but a range of no height once the control holds them in single precision.
+    child<QLineEdit>("txtMax").setText(QStringLiteral("1e-300"));
+    child<QLineEdit>("txtMin").setText(QStringLiteral("0"));
     EXPECT_FALSE(window.redraw());
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(box.shown[0].title, kViewerTitle);
     EXPECT_EQ(box.shown[0].style, kCriticalOk);
-    EXPECT_EQ(box.shown[0].prompt.find(u"Run-time error 11"), 0u)
+    EXPECT_EQ(box.shown[0].prompt.find(u"Run-time error "), 0u)
         << QString::fromStdU16String(promptsShown()).toStdString();
     EXPECT_EQ(window.chart().control().txtMax(), oldMax);
     EXPECT_EQ(window.chart().control().txtMin(), oldMin);
@@ -177,6 +216,47 @@ TEST_F(Viewer, LimitsTheChartCannotBeDrawnWithAreReportedAndUndone) {
     expectChartIn(grabbed(), chartArea());
     window.resize(1200, 800);  // later redraws do not fail again
     EXPECT_EQ(box.shown.size(), 1u);
+}
+
+TEST_F(Viewer, AKindChosenIsDrawnAtOnceAndItsPageIsWritten) {
+    ASSERT_TRUE(window.openData({kNukada}));
+    auto& kind = child<QComboBox>("kind");
+    kind.setCurrentIndex(kind.findData(static_cast<int>(ChartKind::Discharge)));
+    EXPECT_EQ(window.chart().control().Mode(), u"");  // nothing drawn yet: the button draws first
+    ASSERT_TRUE(window.draw());
+    EXPECT_EQ(window.chart().control().Mode(), u"7");
+    const QImage discharge = window.chart().picture().image();
+    kind.setCurrentIndex(kind.findData(static_cast<int>(ChartKind::Level)));
+    EXPECT_EQ(window.chart().control().Mode(), u"1");
+    EXPECT_NE(window.chart().picture().image(), discharge);
+    EXPECT_EQ(grabbed().copy(chartArea()), window.chart().picture().image());
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("level.pdf"));
+    ASSERT_TRUE(window.savePage(path)) << QString::fromStdU16String(promptsShown()).toStdString();
+    EXPECT_EQ(window.chart().control().Mode(), u"1");  // the page is the chart on screen
+    EXPECT_TRUE(box.shown.empty());
+}
+
+TEST_F(Viewer, SuggestedPageNamesCarryTheKindWhenTheDataHoldsBoth) {
+    struct Case {
+        std::filesystem::path data;
+        ChartKind kind;
+        const char* name;
+    } const cases[] = {
+        {kNukada, ChartKind::Level, "303011283322030_2025.pdf"},
+        {kNukada, ChartKind::Discharge, "303011283322030_2025.pdf"},
+        {kSamples / "moshiri_301011281104010/daily", ChartKind::Level, "301011281104010_2023_level.pdf"},
+        {kSamples / "moshiri_301011281104010/daily", ChartKind::Discharge, "301011281104010_2023_discharge.pdf"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(window.openData({c.data}));
+        EXPECT_TRUE(window.suggestedPageName().isEmpty());  // no chart on screen
+        auto& kind = child<QComboBox>("kind");
+        kind.setCurrentIndex(kind.findData(static_cast<int>(c.kind)));
+        ASSERT_TRUE(window.draw()) << QString::fromStdU16String(promptsShown()).toStdString();
+        EXPECT_EQ(window.suggestedPageName(), QLatin1String(c.name)) << c.data;
+    }
 }
 
 TEST_F(Viewer, WritesThePlottedPageToTheChosenFile) {
@@ -190,6 +270,7 @@ TEST_F(Viewer, WritesThePlottedPageToTheChosenFile) {
         old.write("old");
     }
     ASSERT_TRUE(window.savePage(path)) << QString::fromStdU16String(promptsShown()).toStdString();
+    EXPECT_TRUE(window.statusBar()->currentMessage().contains(QDir::toNativeSeparators(path)));
     QFile page(path);
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));
     EXPECT_TRUE(page.read(5).startsWith("%PDF-"));
@@ -212,7 +293,13 @@ TEST_F(Viewer, AFailedPageKeepsTheEarlierFileAndLeavesNothingElse) {
         const test::FileSizeLimit fullDisk(100);  // the page is larger
         EXPECT_FALSE(window.savePage(path));
     }
-    EXPECT_EQ(box.shown.size(), 1u);
+    ASSERT_EQ(box.shown.size(), 1u);
+    // The user's file and the real cause, not the control's own file.
+    const QString prompt = QString::fromStdU16String(box.shown[0].prompt);
+    EXPECT_TRUE(prompt.contains(path)) << prompt.toStdString();
+    EXPECT_TRUE(prompt.contains(QLatin1String("full"))) << prompt.toStdString();
+    EXPECT_FALSE(prompt.contains(QLatin1String(kPlotFileName))) << prompt.toStdString();
+    EXPECT_FALSE(window.statusBar()->currentMessage().contains(path));
     QFile page(path);
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));
     EXPECT_EQ(page.readAll(), "old");

@@ -13,18 +13,20 @@
 #include <cstdint>
 #include <optional>
 #include <set>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "control/TZenzu.h"
+#include "hostkit/HeadlessPlatform.h"
 #include "recording/RecordingPlotDocument.h"
+#include "recording/RecordingSurface.h"
 #include "records/HourlyCsv.h"
 #include "records/StationCatalogue.h"
 #include "records/WaterDbFile.h"
 #include "records/YearBlockSource.h"
 #include "records/YearSelection.h"
-#include "tests/support/FakePlatform.h"
 
 namespace {
 
@@ -59,10 +61,14 @@ std::optional<YearRequest> pick(const StationRecords& records, const Request& re
 // NenZu, then the page and a redraw with the limits NenZu chose, each on the
 // recording realisations.
 void chart(const SelectedYear& selected) {
-    test::TestPlatform parts(1024, 768);
+    RecordingSurface surface(1024, 768);
     RecordingPlotDocumentFactory plots;
-    const Platform platform{parts.container, parts.surface, parts.screen, parts.messageBox,
-                            parts.settings,  parts.library, parts.events, plots};
+    plots.polls().busyFor = 2;  // the wait after the output runs
+    EmptySettings settings;
+    IdleEventPump idle;
+    std::ostringstream messages;
+    HeadlessPlatform headless(HeadlessParts{surface, plots, settings, idle}, messages, u".");
+    const Platform platform = headless.platform();
     YearBlockSource source(selected.series, selected.year, namesOf(selected, StationCatalogue{}));
     TZenzu control(platform);
     control.setKansokujoNO(selected.station);

@@ -90,7 +90,7 @@ int runBatch(const BatchOptions& options, bool terminal, std::ostream& out, std:
     fs::path absoluteDir;  // worked out here: nothing may throw in a worker's thread
     if (const int code = guarded(err, [&] {
             // Only an index: each station-year is read again when its turn comes.
-            files = loadFiles(options.data, options.stations, KeptYears{.none = true});
+            files = loadFiles(options.data, options.stations, KeptYears{.station = {}, .year = {}, .none = true});
             absoluteDir = fs::absolute(dir);
             return kSuccess;
         }))

@@ -33,8 +33,11 @@ std::vector<BatchItem> planBatch(const StationRecords& records) {
             for (const Series* s : series)
                 if (s->hasYear(year)) inYear.push_back(s);
             for (const Series* s : inYear) {
-                BatchItem item{SelectedYear{station, year, s, s->kind}, chartStem(SelectedYear{station, year}),
-                               toUtf8(station) + " " + std::to_string(year)};
+                BatchItem item{
+                    SelectedYear{.station = station, .year = year, .series = s, .kind = s->kind, .absence = {}},
+                    chartStem(
+                        SelectedYear{.station = station, .year = year, .series = nullptr, .kind = {}, .absence = {}}),
+                    toUtf8(station) + " " + std::to_string(year)};
                 if (inYear.size() > 1) {
                     item.stem += std::string("_") + stemKind(s->kind);
                     item.label += std::string(" ") + stemKind(s->kind);

@@ -106,6 +106,7 @@ int Typeface::advance(std::uint32_t glyph) const { return hb_font_get_glyph_h_ad
 
 FaceSubset Typeface::subset(const std::vector<std::uint32_t>& glyphs) const {
     std::call_once(hb_->preprocessOnce, [&] { hb_->preprocessed = hb_subset_preprocess(hb_->face); });
+    if (hb_->preprocessed == nullptr) fail(path_, "could not be prepared for cutting: out of memory");
     hb_subset_input_t* input = hb_subset_input_create_or_fail();
     if (input == nullptr) fail(path_, "could not be cut to the glyphs in use: out of memory");
     hb_set_t* keep = hb_subset_input_glyph_set(input);

@@ -4,7 +4,9 @@
 #include <functional>
 #include <sstream>
 
+#include "pagewriter/PageErrors.h"
 #include "tests/pagewriter/PageTesting.h"
+#include "tests/support/ErrorOf.h"
 
 namespace tellvane::pagewriter::test {
 namespace {
@@ -141,6 +143,29 @@ TEST_F(PdfPage, LinesAreDarkWhereTheyRunAndPatternedAsAsked) {
     const std::uint8_t* red = image.at(static_cast<int>(200 * perMm), static_cast<int>((297 - 60) * perMm));
     EXPECT_GT(red[0], 150);
     EXPECT_LT(red[1], 100);
+}
+
+TEST_F(PdfPage, PensBeyondTheTableDrawWithPenZeroAndWidthsBeyondItAreRefused) {
+    auto doc = startedDocument();
+    for (const PlotPen& stray : {PlotPen{std::int32_t{9}}, PlotPen{std::int32_t{-1}}, PlotPen{u"32767"}})
+        doc->DrawLine(50, 100, 400, 100, stray, {}, {}, 10);
+    doc->DrawLine(50, 50, 400, 50, 2, {}, {}, 10);
+    EXPECT_EQ(tellvane::test::errorOf([&] { doc->DrawLine(50, 60, 400, 60, 2, {}, {}, 11); }), kDrawingRefused);
+    const std::string pdf = dir_.file("pens.pdf");
+    writeTo(*doc, pdf);
+    const int dpi = 100;
+    const Picture image = renderedPage(pdf, dpi);
+    ASSERT_FALSE(image.empty());
+    // Pen 0 is black and 0.18 mm wide: ten times that is 1.8 mm, about 7 pixels.
+    const auto at = [&](double x, double y) {
+        return image.at(static_cast<int>(x * dpi / 25.4), static_cast<int>((297 - y) * dpi / 25.4));
+    };
+    EXPECT_LT(at(200, 100)[0], 60);
+    EXPECT_EQ(at(200, 100)[0], at(200, 100)[1]) << "black, not a pen's colour";
+    EXPECT_LT(at(200, 100.7)[0], 60) << "ten times pen 0's width";
+    EXPECT_GT(at(200, 101.5)[0], 200);
+    EXPECT_GT(at(200, 50)[0], 150) << "pen 2 is red";
+    EXPECT_GT(at(200, 60)[1], 250) << "the refused line is not drawn";
 }
 
 TEST_F(PdfPage, SetupChoosesPaperCopiesColourAndScale) {

@@ -8,9 +8,9 @@ namespace tellvane::pagewriter {
 
 namespace {
 
-// Level 6 (zlib's default) gives files about a tenth smaller than level 1 for well
-// under a tenth of a millisecond more on a page's few tens of kilobytes.
-constexpr int kLevel = 6;
+// Level 1: on the sample year's page the whole PDF took 1.1 ms of CPU against
+// 1.5 ms at zlib's default level 6, for a file of 19.2 KB against 17.1 KB.
+constexpr int kLevel = 1;
 
 }  // namespace
 

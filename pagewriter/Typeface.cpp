@@ -4,6 +4,7 @@
 #include <hb-subset.h>
 #include <hb.h>
 
+#include <atomic>
 #include <map>
 #include <mutex>
 
@@ -35,8 +36,10 @@ struct Typeface::HarfBuzz {
     hb_blob_t* blob = nullptr;
     hb_face_t* face = nullptr;
     hb_font_t* font = nullptr;
-    // Pre-processing costs tens of milliseconds and only PDF output needs it: done
-    // on the first subset.
+    // Pre-processing costs some twenty times a cut of the plain face and pays only
+    // from the second page of a process on, so it is done at the second cut; a
+    // single page (`tellvane render`) never pays it.
+    mutable std::atomic<int> cuts{0};
     mutable std::once_flag preprocessOnce;
     mutable hb_face_t* preprocessed = nullptr;
 
@@ -105,8 +108,12 @@ std::optional<std::uint32_t> Typeface::glyph(char32_t codePoint) const {
 int Typeface::advance(std::uint32_t glyph) const { return hb_font_get_glyph_h_advance(hb_->font, glyph); }
 
 FaceSubset Typeface::subset(const std::vector<std::uint32_t>& glyphs) const {
-    std::call_once(hb_->preprocessOnce, [&] { hb_->preprocessed = hb_subset_preprocess(hb_->face); });
-    if (hb_->preprocessed == nullptr) fail(path_, "could not be prepared for cutting: out of memory");
+    hb_face_t* source = hb_->face;
+    if (hb_->cuts.fetch_add(1, std::memory_order_relaxed) > 0) {
+        std::call_once(hb_->preprocessOnce, [&] { hb_->preprocessed = hb_subset_preprocess(hb_->face); });
+        if (hb_->preprocessed == nullptr) fail(path_, "could not be prepared for cutting: out of memory");
+        source = hb_->preprocessed;
+    }
     hb_subset_input_t* input = hb_subset_input_create_or_fail();
     if (input == nullptr) fail(path_, "could not be cut to the glyphs in use: out of memory");
     hb_set_t* keep = hb_subset_input_glyph_set(input);
@@ -115,7 +122,7 @@ FaceSubset Typeface::subset(const std::vector<std::uint32_t>& glyphs) const {
     for (const char* tag : kDroppedTables) hb_set_add(drop, hb_tag_from_string(tag, 4));
     hb_subset_input_set_flags(input, HB_SUBSET_FLAGS_NO_HINTING);
 
-    hb_subset_plan_t* plan = hb_subset_plan_create_or_fail(hb_->preprocessed, input);
+    hb_subset_plan_t* plan = hb_subset_plan_create_or_fail(source, input);
     hb_subset_input_destroy(input);
     hb_face_t* cut = plan ? hb_subset_plan_execute_or_fail(plan) : nullptr;
     if (cut == nullptr) {

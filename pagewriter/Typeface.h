@@ -1,8 +1,9 @@
 #pragma once
 // One TrueType face read from its file with HarfBuzz: the glyphs of code points,
 // their advances, the metrics a PDF font descriptor needs, and subsets of the face.
-// A face is loaded once per process and shared by every page and thread; it is
-// also pre-processed for subsetting once, so a batch of pages pays that only once.
+// A face is loaded once per process and shared by every page and thread; from the
+// second subset on it is cut from a copy pre-processed once, so a batch of pages
+// pays the preparation only once and a single page not at all.
 
 #include <cstdint>
 #include <memory>

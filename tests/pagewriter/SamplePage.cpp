@@ -1,5 +1,6 @@
 #include "tests/pagewriter/SamplePage.h"
 
+#include <iostream>
 #include <stdexcept>
 
 #include "apps/tellvane/HostedYear.h"
@@ -15,7 +16,7 @@ std::string writeSamplePage(PlotDocumentFactory& documents, const std::string& d
     cli::YearOptions options;
     options.data = {TELLVANE_SAMPLES_DIR "/nukada_303011283322030_2025.csv"};
     options.stations = TELLVANE_SAMPLES_DIR "/stations.csv";
-    cli::HostedYear year(options);
+    cli::HostedYear year(options, std::cerr);
     tellvane::test::TestPlatform tp;
     tp.plots.make = [&] { return documents.create(); };
     tp.library.dir = u16(directory);

@@ -32,7 +32,8 @@ public:
     /// The year loaded and drawn once (NenZu) at the size; plotted pages go to
     /// libraryDirectory (absolute, no trailing separator).
     SampleChart(int width, int height, std::u16string libraryDirectory = u"")
-        : year_(sampleYear()), chart_(cli::ChartSize{width, height}, pump_, std::cerr, std::move(libraryDirectory)) {
+        : year_(sampleYear(), std::cerr),
+          chart_(cli::ChartSize{width, height}, pump_, std::cerr, std::move(libraryDirectory)) {
         year_.setUp(chart_.control());
         chart_.control().setEvents(&year_.events());
         if (!chart_.control().NenZu()) throw std::runtime_error("the sample year did not load");

@@ -1,7 +1,7 @@
 # Installation: the libraries, their public headers, an exported CMake package
 # (find_package(Tellvane) gives Tellvane::core — the layers common to control —,
-# Tellvane::recording, Tellvane::hostkit, Tellvane::raster and, built with Qt,
-# Tellvane::qt and Tellvane::plotdoc) and pkg-config files (tellvane, and tellvane-qt with Qt).
+# Tellvane::recording, Tellvane::hostkit, Tellvane::raster, Tellvane::pagewriter and,
+# built with Qt, Tellvane::qt) and pkg-config files (tellvane, and tellvane-qt with Qt).
 include(CMakePackageConfigHelpers)
 
 set(TELLVANE_PACKAGE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Tellvane)
@@ -11,7 +11,7 @@ set(TELLVANE_PACKAGE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Tellvane)
 get_property(tellvane_installed_targets GLOBAL PROPERTY TELLVANE_INSTALLED_TARGETS)
 set(tellvane_qt_components "")
 if(TELLVANE_WITH_QT)
-    list(APPEND tellvane_qt_components Widgets Gui Svg)
+    list(APPEND tellvane_qt_components Widgets Gui)
 endif()
 
 install(TARGETS ${tellvane_installed_targets} EXPORT TellvaneTargets

@@ -23,8 +23,9 @@
 #include <memory>
 
 #include "control/TZenzu.h"
-#include "plotdoc/PdfPlotDocumentFactory.h"
+#include "pagewriter/PageDocument.h"
 #include "qt/LoadedLibraryLocation.h"
+#include "qt/PageWriterWaking.h"
 #include "qt/RasterSurface.h"
 
 namespace tellvane {
@@ -74,7 +75,7 @@ private:
     /// while a call into the host that deleted it unwinds.
     struct Realisation;
 
-    plotdoc::PdfPlotDocumentFactory pdfDocuments_;
+    pagewriter::PageDocumentFactory pdfDocuments_{qtPageWriterOptions()};
     std::shared_ptr<Realisation> realisation_;
     PictureBox* picture1_;
 };

@@ -12,7 +12,7 @@ cd "$root"
 # in step.
 declare -A rank=(
     [common]=0 [platform]=1 [yeardata]=2 [chartinput]=3 [screenchart]=4 [plot]=4 [control]=5
-    [recording]=6 [hostkit]=6 [pagewriter]=6 [raster]=6 [plotdoc]=6 [qt]=7 [records]=8
+    [recording]=6 [hostkit]=6 [pagewriter]=6 [raster]=6 [qt]=7 [records]=8
     [apps]=9 [web]=9 [examples]=9 [fuzz]=10 [tests]=10 [bench]=11
 )
 # Folders that must build without any toolkit.

@@ -8,8 +8,9 @@
 #include "apps/tellvane/YearOptions.h"
 #include "control/TZenzu.h"
 #include "hostkit/HeadlessPlatform.h"
+#include "pagewriter/PageDocument.h"
 #include "platform/EventPump.h"
-#include "plotdoc/PdfPlotDocumentFactory.h"
+#include "qt/PageWriterWaking.h"
 #include "qt/QtSettingsStore.h"
 #include "qt/RasterSurface.h"
 
@@ -33,7 +34,7 @@ public:
 private:
     RasterSurface surface_;
     QtSettingsStore settings_;
-    plotdoc::PdfPlotDocumentFactory plots_;
+    pagewriter::PageDocumentFactory plots_{qtPageWriterOptions()};
     HeadlessPlatform headless_;
     TZenzu control_;
 };

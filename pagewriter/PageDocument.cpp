@@ -1,0 +1,175 @@
+#include "pagewriter/PageDocument.h"
+
+#include "common/Error.h"
+#include "common/Text.h"
+#include "pagewriter/PageErrors.h"
+#include "pagewriter/PageFile.h"
+#include "pagewriter/PageFormats.h"
+#include "pagewriter/Typeface.h"
+
+namespace tellvane::pagewriter {
+
+namespace {
+
+[[noreturn]] void outOfOrder(const char* call, const char* why) {
+    throw Error(kOutOfOrder, std::string(call) + " refused: " + why);
+}
+
+bool sameFamily(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (lower(a[i]) != lower(b[i])) return false;
+    return true;
+}
+
+}  // namespace
+
+PageDocument::PageDocument(std::shared_ptr<const PageWriterOptions> options) : options_(std::move(options)) {}
+
+// The set-up may change until the page is handed over: it applies when the page is rendered.
+void PageDocument::setup(const char* value) {
+    if (state_ == State::Output || state_ == State::Closed) outOfOrder(value, "the page has been handed to output");
+}
+
+void PageDocument::drawing(const char* call) {
+    if (state_ == State::Created) outOfOrder(call, "StartDocument has not been called");
+    if (state_ != State::Started) outOfOrder(call, "the page has been handed to output");
+}
+
+bool PageDocument::Active() { return state_ == State::Started || state_ == State::Output; }
+bool PageDocument::Done() { return output_ && output_->done(); }
+
+void PageDocument::SetupValue1(const std::u16string& v) {
+    setup("SetupValue1");
+    const std::string family = toUtf8(v);
+    std::size_t found = 0;
+    if (!family.empty()) {
+        const auto& faces = options_->typefaces;
+        while (found < faces.size() &&
+               !(sameFamily(faces[found].family, family) && !existingFile(faces[found]).empty()))
+            ++found;
+        if (found == faces.size())
+            throw Error(kSetupRefused, "SetupValue1 refused: the typeface \"" + family + "\" is not installed");
+    }
+    typeface_ = found;
+    setup_.setFontFamily(v);
+}
+void PageDocument::SetupValue2(double v) {
+    setup("SetupValue2");
+    setup_.setDashLength(v);
+}
+void PageDocument::SetupValue3(double v) {
+    setup("SetupValue3");
+    setup_.setGapLength(v);
+}
+void PageDocument::SetupValue4(double v) {
+    setup("SetupValue4");
+    setup_.setLongDashLength(v);
+}
+void PageDocument::SetupValue5(double v) {
+    setup("SetupValue5");
+    setup_.setPatternOffset(v);
+}
+void PageDocument::SetupValue6(std::int32_t v) {
+    setup("SetupValue6");
+    setup_.setOrigin(v);
+}
+void PageDocument::SetupValue7(std::int32_t v) {
+    setup("SetupValue7");
+    setup_.setColourMode(v);
+}
+void PageDocument::SetupValue8(std::int32_t v) {
+    setup("SetupValue8");
+    setup_.setCopies(v);
+}
+void PageDocument::SetupValue9(std::int32_t v) {
+    setup("SetupValue9");
+    setup_.setLineEnds(v);
+}
+void PageDocument::SetupValue10(double v) {
+    setup("SetupValue10");
+    setup_.setUnitLength(v);
+}
+void PageDocument::SetupValue11(std::int32_t v) {
+    setup("SetupValue11");
+    setup_.setPaperSize(v);
+}
+void PageDocument::SetupValue12(bool v) {
+    setup("SetupValue12");
+    setup_.setLandscape(v);
+}
+
+void PageDocument::StartDocument() {
+    if (state_ != State::Created) outOfOrder("StartDocument", "a document holds one page and is started once");
+    state_ = State::Started;
+}
+
+void PageDocument::DrawLine(double x1, double y1, double x2, double y2, const PlotPen& pen, OptionalValue opt1,
+                            OptionalValue opt2, OptionalValue opt3) {
+    drawing("DrawLine");
+    page_.addLine(x1, y1, x2, y2, pen, opt1, opt2, opt3);
+}
+
+void PageDocument::DrawText(double x, double y, const std::u16string& text, const ReservedWords& reserved, double width,
+                            double height, double extra, const PlotPen& pen, OptionalValue option,
+                            OptionalValue anchor) {
+    drawing("DrawText");
+    page_.addText(x, y, text, reserved, width, height, extra, pen, option, anchor, false);
+}
+
+void PageDocument::DrawTitle(double x, double y, const std::u16string& text, const ReservedWords& reserved,
+                             double width, double height, double extra, const PlotPen& pen, OptionalValue option,
+                             OptionalValue anchor) {
+    drawing("DrawTitle");
+    page_.addText(x, y, text, reserved, width, height, extra, pen, option, anchor, true);
+}
+
+void PageDocument::OutputToFile(const std::u16string& path) {
+    drawing("OutputToFile");
+    if (path.empty()) throw Error(kOutputFailed, "OutputToFile refused: the file name is empty");
+    std::string file = toUtf8(path);
+    const PageFormat format = formatOf(file);
+    if (format == PageFormat::Svg && setup_.copies() != 1)
+        throw Error(kSetupRefused, "SetupValue8 refused: an SVG file holds one page, so copies must be 1");
+    // The page and set-up are final from here; the output renders them undisturbed.
+    state_ = State::Output;
+    const TypefaceFiles& typeface = options_->typefaces.at(typeface_);
+    auto output = [page = std::move(page_), setup = setup_, typeface, format, file = std::move(file)] {
+        const std::string faceFile = existingFile(typeface);
+        if (faceFile.empty())
+            throw Error(kOutputFailed, "The plot file " + file + " could not be written: no file of the typeface " +
+                                           typeface.family + " was found");
+        std::string bytes;
+        try {
+            const auto face = Typeface::load(faceFile);
+            bytes =
+                format == PageFormat::Svg ? svgPage(page, setup, *face, typeface.family) : pdfPage(page, setup, *face);
+        } catch (const Error& e) {
+            throw Error(kOutputFailed, "The plot file " + file + " could not be written: " + e.description());
+        }
+        writePageFile(file, bytes);
+    };
+    output_ = std::make_unique<OutputJob>(std::move(output), options_->background,
+                                          options_->wakeCaller ? options_->wakeCaller() : std::function<void()>());
+}
+
+void PageDocument::CloseDocument() {
+    if (state_ == State::Closed) return;
+    state_ = State::Closed;
+    if (!output_) return;
+    if (const auto failure = output_->wait()) throw Error(kOutputFailed, *failure);
+}
+
+PageDocumentFactory::PageDocumentFactory(PageWriterOptions options)
+    : options_(std::make_shared<const PageWriterOptions>(std::move(options))) {}
+
+std::unique_ptr<PlotDocument> PageDocumentFactory::create() {
+    if (options_->typefaces.empty() || existingFile(options_->typefaces.front()).empty())
+        throw Error(kNoTypeface,
+                    "The page writer found no file of its typeface" +
+                        (options_->typefaces.empty() ? std::string() : " " + options_->typefaces.front().family));
+    return std::make_unique<PageDocument>(options_);
+}
+
+}  // namespace tellvane::pagewriter

@@ -8,17 +8,8 @@
 namespace tellvane::cli {
 namespace {
 
-const char* stemKind(SeriesKind kind) {
-    switch (kind) {
-        case SeriesKind::Level:
-            return "level";
-        case SeriesKind::Discharge:
-            return "discharge";
-        case SeriesKind::Unstated:
-            break;
-    }
-    return "data";
-}
+// The kind in a file name; a series of no stated kind is "data".
+const char* stemKind(SeriesKind kind) { return kind == SeriesKind::Unstated ? "data" : kindName(kind); }
 
 }  // namespace
 

@@ -1,8 +1,8 @@
 #include "records/WaterDbFile.h"
 
-#include <charconv>
 #include <vector>
 
+#include "common/CharConv.h"
 #include "common/Text.h"
 #include "hostkit/TenDayBlocks.h"
 #include "records/ReadingText.h"
@@ -56,7 +56,7 @@ std::optional<double> tableNumber(std::u16string_view text) {
         if (ascii.find_first_not_of("0123456789", intEnd + 1) != std::string::npos) return std::nullopt;
     }
     double v = 0;
-    if (std::from_chars(ascii.data(), ascii.data() + ascii.size(), v).ec != std::errc()) return std::nullopt;
+    if (fromChars(ascii.data(), ascii.data() + ascii.size(), v).ec != std::errc()) return std::nullopt;
     return v;
 }
 

@@ -21,13 +21,15 @@ export async function launchChromium() {
       const m = text.match(/DevTools listening on (ws:\/\/\S+)/);
       if (m) { clearTimeout(timer); resolve(m[1]); }
     });
-    chromium.on("exit", (code) => reject(new Error(`Chromium exited (${code}): ${text}`)));
+    chromium.once("exit", (code) => reject(new Error(`Chromium exited (${code}): ${text}`)));
   });
   const browser = await connect(url);
-  browser.close = () => {
+  const exited = new Promise((resolve) => chromium.on("exit", resolve));
+  browser.close = async () => {
     browser.socket.close();
     chromium.kill();
-    rmSync(profile, { recursive: true, force: true });
+    await exited;
+    rmSync(profile, { recursive: true, force: true, maxRetries: 5 });
   };
   return browser;
 }

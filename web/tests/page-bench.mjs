@@ -35,7 +35,9 @@ console.log(`page ready: ${ready[0].toFixed(0)} ms cold, ${median(ready.slice(1)
 await page.evaluate(`(() => { const a = document.getElementById("chart-area");
   a.style.flex = "none"; a.style.width = "1024px"; a.style.height = "768px"; })()`);
 await page.until(`document.getElementById("chart").width === 1024`, "the chart's size");
+console.error("sizing done");
 await page.setFiles("#data-files", data);
+console.error("files set");
 await page.until(`!document.getElementById("save-png").disabled`, "the first chart");
 const times = await page.evaluate(`(() => {
   const p = window.tellvanePage;
@@ -62,5 +64,5 @@ const times = await page.evaluate(`(() => {
 console.log(`first draw after the year is chosen: ${median(times.first).toFixed(1)} ms (median of 21)`);
 console.log(`redraw on resize: ${median(times.redraw).toFixed(1)} ms (median of 21); ` +
             `with the canvas flushed: ${times.flushed.toFixed(1)} ms`);
-browser.close();
+await browser.close();
 server.close();

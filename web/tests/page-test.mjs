@@ -110,8 +110,7 @@ const badSjis = Buffer.from(download);
 badSjis[lineStart(badSjis, 12) + 3] = 0x80;
 writeFileSync(join(work, "lone80.dat"), badSjis);
 const badTrail = Buffer.from(download);
-badTrail[lineStart(badTrail, 14) + 2] = 0x81;
-badTrail[lineStart(badTrail, 14) + 3] = 0x0d;
+badTrail[lineStart(badTrail, 15) - 3] = 0x81; // a lead byte, then the line's CR LF
 writeFileSync(join(work, "badtrail.dat"), badTrail);
 writeFileSync(join(work, "truncated.dat"), download.subarray(0, lineStart(download, 15) + 40));
 writeFileSync(join(work, "notes.csv"), "hello\nworld\n");
@@ -165,7 +164,7 @@ await check("the page asks for nothing but its own files", async () => {
   expect(others.length === 0, `requests other than GET: ${others}`);
 });
 
-browser.close();
+await browser.close();
 server.close();
 console.log(`${passed} passed, ${failed} failed`);
 process.exit(failed ? 1 : 0);

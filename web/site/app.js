@@ -124,7 +124,7 @@ function setUp() {
     }
   });
   $("save-png").addEventListener("click", () => {
-    $("chart").toBlob((blob) => download(blob, `${shown.station}_${shown.year}.png`), "image/png");
+    canvas.picture().toBlob((blob) => download(blob, `${shown.station}_${shown.year}.png`), "image/png");
   });
   $("language").addEventListener("click", () => {
     language = language === "ja" ? "en" : "ja";
@@ -152,8 +152,8 @@ const canvas = new ChartCanvas($("chart"));
 // Ready once the module runs and the font is in: texts measured before it would
 // be measured in another face.
 window.tellvaneReady = Promise.all([
-  createTellvane({ chartCanvas: canvas }),
-  document.fonts.load("16px IPAGothicWeb", "日"),
+  createTellvane({ chartCanvas: canvas }).then((m) => (performance.mark("tellvane-module"), m)),
+  document.fonts.load("16px IPAGothicWeb", "日").then(() => performance.mark("tellvane-font")),
 ]).then(([module]) => {
   Module = module;
   chart = new Module.Chart();

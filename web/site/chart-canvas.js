@@ -17,31 +17,45 @@ class ChartCanvas {
     this.metricsCache = new Map();
     this.drawTexts = true; // the page's tests turn texts off to compare the rest
     this.textBoxes = [];   // where texts went since the last clear, for the same tests
+    this.width = 0;        // the chart's size within the canvas
+    this.height = 0;
   }
 
   font(pixels, bold) {
     return (bold ? "bold " : "") + pixels + "px " + FACE;
   }
 
+  // A new size filled with the background. The canvas's store only grows, since
+  // giving it a new size costs far more than drawing the chart: the chart is the
+  // top-left width × height of it, and the page shows only that. What was drawn
+  // is not kept, as the module draws the chart again after every resize.
   resize(width, height, rgb) {
-    const old = this.canvas.width > 0 && this.canvas.height > 0 ? this.snapshot() : null;
-    this.canvas.width = width;
-    this.canvas.height = height;
-    this.context = this.canvas.getContext("2d", { alpha: false });
+    this.width = width;
+    this.height = height;
+    if (width > this.canvas.width || height > this.canvas.height) {
+      this.canvas.width = Math.max(width, this.canvas.width);
+      this.canvas.height = Math.max(height, this.canvas.height);
+    }
+    this.canvas.parentElement.style.setProperty("--chart-width", width + "px");
+    this.canvas.parentElement.style.setProperty("--chart-height", height + "px");
     this.fill(0, 0, width, height, rgb);
-    if (old) this.context.drawImage(old, 0, 0);
   }
 
-  snapshot() {
+  // The chart alone, as its own canvas.
+  picture() {
     const copy = document.createElement("canvas");
-    copy.width = this.canvas.width;
-    copy.height = this.canvas.height;
+    copy.width = this.width;
+    copy.height = this.height;
     copy.getContext("2d").drawImage(this.canvas, 0, 0);
     return copy;
   }
 
+  pixels() {
+    return this.context.getImageData(0, 0, this.width, this.height).data;
+  }
+
   fill(x, y, width, height, rgb) {
-    if (x === 0 && y === 0 && width >= this.canvas.width && height >= this.canvas.height) this.textBoxes = [];
+    if (x === 0 && y === 0 && width >= this.width && height >= this.height) this.textBoxes = [];
     this.context.fillStyle = cssColour(rgb);
     this.context.fillRect(x, y, width, height);
   }

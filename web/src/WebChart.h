@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "control/TZenzu.h"
+#include "hostkit/HeadlessPlatform.h"
 #include "platform/Platform.h"
 #include "records/StationCatalogue.h"
 #include "records/StationRecords.h"
@@ -55,11 +56,11 @@ private:
     std::string guarded(Body&& body);
 
     ChartArea area_;
-    PageScreen screen_;
+    NullScreen screen_;
     PageMessages messages_;
-    NoSettings settings_;
-    PageFolder folder_;
-    NoEvents events_;
+    EmptySettings settings_;                 // every pen as it comes, as without a settings file
+    FixedLibraryLocation folder_{u"/plot"};  // the module's own file system
+    IdleEventPump events_;
     CanvasSurface surface_;
     TZenzu control_;
     std::shared_ptr<const Files> files_;

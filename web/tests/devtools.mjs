@@ -12,7 +12,7 @@ export async function launchChromium() {
     "--disable-background-networking", "--disable-component-update", "--disable-sync",
     "--remote-debugging-address=127.0.0.1", "--remote-debugging-port=0", `--user-data-dir=${profile}`,
     "about:blank",
-  ], { stdio: ["ignore", "ignore", "pipe"] });
+  ], { stdio: ["ignore", "ignore", "pipe"], detached: true });
   const url = await new Promise((resolve, reject) => {
     let text = "";
     const timer = setTimeout(() => reject(new Error("Chromium did not start: " + text)), 20000);
@@ -27,9 +27,18 @@ export async function launchChromium() {
   const exited = new Promise((resolve) => chromium.on("exit", resolve));
   browser.close = async () => {
     browser.socket.close();
-    chromium.kill();
+    process.kill(-chromium.pid); // its helper processes too
     await exited;
-    rmSync(profile, { recursive: true, force: true, maxRetries: 5 });
+    // Helpers may still be leaving their files: a few tries, then leave it to the
+    // system's cleaning of the temporary folder.
+    for (let i = 0; i < 10; ++i) {
+      try {
+        rmSync(profile, { recursive: true, force: true });
+        break;
+      } catch (e) {
+        await new Promise((r) => setTimeout(r, 100));
+      }
+    }
   };
   return browser;
 }

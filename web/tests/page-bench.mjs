@@ -4,13 +4,14 @@
 //
 // node --experimental-websocket page-bench.mjs SITE DATAFILE...
 import { statSync } from "node:fs";
-import { join } from "node:path";
+import { join, resolve } from "node:path";
 import { gzipSync } from "node:zlib";
 import { readFileSync } from "node:fs";
 import { launchChromium, openPage } from "./devtools.mjs";
 import { serve } from "./server.mjs";
 
-const [site, ...data] = process.argv.slice(2);
+const [site, ...files] = process.argv.slice(2);
+const data = files.map((f) => resolve(f));
 const median = (xs) => xs.slice().sort((a, b) => a - b)[Math.floor(xs.length / 2)];
 const kb = (bytes) => (bytes / 1024).toFixed(0) + " KB";
 
@@ -23,22 +24,25 @@ console.log(`font: ${kb(statSync(join(site, "fonts/ipag-subset.woff2")).size)} W
 const server = await serve(site);
 const browser = await launchChromium();
 const page = await openPage(browser, "about:blank", 1280, 1000);
-const ready = [];
+const ready = [], parts = [];
 for (let run = 0; run < 6; ++run) {
   // The first load is cold; later ones find module and font in the browser's cache.
   await page.send("Page.navigate", { url: `${server.origin}/?run=${run}` });
   await page.until("window.tellvaneReady !== undefined", "the page's script");
   ready.push(await page.evaluate("window.tellvaneReady.then(() => performance.now())"));
+  parts.push(await page.evaluate(`["tellvane-module", "tellvane-font"].map((m) => performance.getEntriesByName(m)[0].startTime)`));
 }
 console.log(`page ready: ${ready[0].toFixed(0)} ms cold, ${median(ready.slice(1)).toFixed(0)} ms cached (median of 5)`);
+console.log(`  of which module running: ${parts[0][0].toFixed(0)} ms cold, ${median(parts.slice(1).map((p) => p[0])).toFixed(0)} ms cached;` +
+            ` font loaded: ${parts[0][1].toFixed(0)} ms cold, ${median(parts.slice(1).map((p) => p[1])).toFixed(0)} ms cached`);
 
 await page.evaluate(`(() => { const a = document.getElementById("chart-area");
   a.style.flex = "none"; a.style.width = "1024px"; a.style.height = "768px"; })()`);
-await page.until(`document.getElementById("chart").width === 1024`, "the chart's size");
-console.error("sizing done");
+await page.until(`window.tellvanePage.canvas.width === 1024`, "the chart's size");
 await page.setFiles("#data-files", data);
-console.error("files set");
-await page.until(`!document.getElementById("save-png").disabled`, "the first chart");
+await page.until(`!document.getElementById("save-png").disabled || document.getElementById("message").textContent`, "the first chart");
+const answer = await page.evaluate(`document.getElementById("message").textContent`);
+if (answer) throw new Error(answer);
 const times = await page.evaluate(`(() => {
   const p = window.tellvanePage;
   const station = document.getElementById("station").value;

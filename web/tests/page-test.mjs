@@ -41,10 +41,10 @@ await page.send("Network.enable");
 await page.evaluate("window.tellvaneReady");
 await page.evaluate(`(() => { const a = document.getElementById("chart-area");
   a.style.flex = "none"; a.style.width = "1024px"; a.style.height = "768px"; })()`);
-await page.until(`document.getElementById("chart").width === 1024`, "the chart area's size");
+await page.until(`window.tellvanePage.canvas.width === 1024`, "the chart area's size");
 
 const message = () => page.evaluate(`document.getElementById("message").textContent`);
-const picture = () => page.evaluate(`document.getElementById("chart").toDataURL()`);
+const picture = () => page.evaluate(`window.tellvanePage.canvas.picture().toDataURL()`);
 const stationsListed = () => page.evaluate(`Array.from(document.getElementById("station").options).map(o => o.value)`);
 
 // Loads files through the file input as a user picks them; waits for the page's answer.
@@ -71,8 +71,8 @@ const compareWithNative = (i) => page.evaluate(`(async () => {
   const cx = c.getContext("2d");
   cx.drawImage(image, 0, 0);
   const native = cx.getImageData(0, 0, c.width, c.height).data;
-  const chart = document.getElementById("chart");
-  const drawn = chart.getContext("2d").getImageData(0, 0, chart.width, chart.height).data;
+  const chart = p.canvas;
+  const drawn = chart.pixels();
   if (c.width !== chart.width || c.height !== chart.height) return { size: [c.width, c.height, chart.width, chart.height] };
   const masked = new Uint8Array(c.width * c.height);
   for (const [x, y, w, h] of boxes)

@@ -19,11 +19,12 @@ ctest --test-dir build/wasm --output-on-failure -j "$jobs"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cmake --build "$native" --target tellvane -j "$jobs"
-render() {  # render OUT ARGS...
+render() {  # render OUT ARGS...: the PNG and PDF in OUT, and the numbers in OUT/stats.json
     local out=$1
     shift
     XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=offscreen "$native/apps/tellvane/tellvane" render \
         --size 1024x768 --out "$work/$out" "$@"
+    "$native/apps/tellvane/tellvane" stats "$@" >"$work/$out/stats.json"
 }
 samples=$PWD/samples
 moshiri=$samples/moshiri_301011281104010
@@ -33,13 +34,13 @@ render hourly --data "$moshiri/hourly" --kind discharge
 cat >"$work/cases.json" <<CASES
 [
   {"name": "hourly CSV", "files": ["$samples/nukada_303011283322030_2025.csv"], "kind": "",
-   "png": "$work/csv/303011283322030_2025.png"},
+   "png": "$work/csv/303011283322030_2025.png", "stats": "$work/csv/stats.json"},
   {"name": "daily downloads, level", "kind": "level",
    "files": ["$moshiri/daily/nichi_ryuryo_2023.dat", "$moshiri/daily/nichi_suii_2023.dat"],
-   "png": "$work/daily/301011281104010_2023.png"},
+   "png": "$work/daily/301011281104010_2023.png", "stats": "$work/daily/stats.json"},
   {"name": "hourly downloads, discharge", "kind": "discharge",
    "files": ["$moshiri/hourly/jikoku_ryuryo_2023-01.dat", "$moshiri/hourly/jikoku_suii_2023-01.dat"],
-   "png": "$work/hourly/301011281104010_2023.png"}
+   "png": "$work/hourly/301011281104010_2023.png", "stats": "$work/hourly/stats.json"}
 ]
 CASES
 echo "The page in headless Chromium:"

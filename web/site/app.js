@@ -43,6 +43,7 @@ function draw() {
   $("max").value = a.max;
   $("min").value = a.min;
   $("save-png").disabled = false;
+  $("save-json").disabled = false;
   return a;
 }
 
@@ -126,11 +127,25 @@ function setUp() {
   $("save-png").addEventListener("click", () => {
     canvas.picture().toBlob((blob) => download(blob, `${shown.station}_${shown.year}.png`), "image/png");
   });
+  $("save-json").addEventListener("click", () => {
+    try {
+      download(new Blob([statsText()], { type: "application/json" }), `${shown.station}_${shown.year}.json`);
+    } catch (e) {
+      say(e.message);
+    }
+  });
   $("language").addEventListener("click", () => {
     language = language === "ja" ? "en" : "ja";
     applyLabels(language);
   });
   new ResizeObserver(() => resize()).observe($("chart-area"));
+}
+
+// The year's numbers as `tellvane stats` prints them, line end included.
+function statsText() {
+  const text = chart.stats();
+  answer(text.startsWith('{"error"') ? text : "{}");
+  return text + "\n";
 }
 
 function resize() {
@@ -159,5 +174,5 @@ window.tellvaneReady = Promise.all([
   chart = new Module.Chart();
   setUp();
   resize();
-  window.tellvanePage = { chart, canvas, load: (entries) => load(entries, catalogueEntry) };
+  window.tellvanePage = { chart, canvas, statsText };
 });

@@ -33,6 +33,7 @@ public:
     }
     std::string setLimits(const std::string& max, const std::string& min) { return chart_.setLimits(max, min); }
     std::string resize(int width, int height) { return chart_.resize(width, height); }
+    std::string stats() { return chart_.stats(); }
 
 private:
     JsCanvas canvas_;
@@ -52,5 +53,6 @@ EMSCRIPTEN_BINDINGS(tellvane) {
         .function("load", &PageChart::load)
         .function("choose", &PageChart::choose)
         .function("setLimits", &PageChart::setLimits)
-        .function("resize", &PageChart::resize);
+        .function("resize", &PageChart::resize)
+        .function("stats", &PageChart::stats);
 }

@@ -4,6 +4,7 @@
 
 #include "common/Text.h"
 #include "recording/JsonLine.h"
+#include "recording/StatsJson.h"
 #include "records/HourlyCsv.h"
 #include "records/StationCatalogue.h"
 #include "records/WaterDbFile.h"
@@ -133,6 +134,10 @@ std::string WebChart::resize(int width, int height) {
         if (source_) control_.ReGRaph();
         return limits();
     });
+}
+
+std::string WebChart::stats() {
+    return guarded([&] { return source_ ? statsJson(control_, true) : error("no chart yet"); });
 }
 
 std::string WebChart::limits() const {

@@ -44,6 +44,8 @@ public:
     std::string setLimits(const std::string& max, const std::string& min);
     /// The chart area in pixels; the chart is drawn again at that size.
     std::string resize(int width, int height);
+    /// The year's numbers as `tellvane stats` prints them (without its line end).
+    std::string stats();
 
 private:
     struct Files {

@@ -100,6 +100,11 @@ for (const [i, c] of cases.entries()) {
     expect(r.hidden < r.total / 5, `texts cover ${r.hidden} of ${r.total} pixels`);
     expect(r.differ === 0, `${r.differ} pixels differ, first ${JSON.stringify(r.first)}`);
   });
+  await check(`${c.name}: the numbers as JSON are the command line's stats, byte for byte`, async () => {
+    const json = await page.evaluate("window.tellvanePage.statsText()");
+    const native = readFileSync(c.stats, "utf8");
+    expect(json === native, `page:\n${json.slice(0, 300)}\ncommand line:\n${native.slice(0, 300)}`);
+  });
 }
 
 // Bad input, each leaving the last chart as it was.

@@ -22,10 +22,6 @@ bool isDownload(const std::string& name) {
 
 std::string error(const std::string& message) { return JsonLine().add("error", message).str(); }
 
-const char* kindName(SeriesKind kind) {
-    return kind == SeriesKind::Discharge ? "discharge" : kind == SeriesKind::Level ? "level" : "";
-}
-
 // The station's entry of the load answer: its names, years and kinds.
 std::string stationJson(const StationRecords& records, const StationCatalogue& catalogue,
                         const std::u16string& station) {
@@ -105,6 +101,7 @@ std::string WebChart::choose(const std::string& station, int year, const std::st
         // The source stays with the control even when NenZu refused the year, since
         // the control keeps raising its events until the next choice.
         source_ = std::move(source);
+        selected_ = selected;
         shownFiles_ = files_;
         if (!drawn) return error(toUtf8(messages_.last));
         return JsonLine()
@@ -137,7 +134,10 @@ std::string WebChart::resize(int width, int height) {
 }
 
 std::string WebChart::stats() {
-    return guarded([&] { return source_ ? statsJson(control_, true) : error("no chart yet"); });
+    return guarded([&] {
+        if (!source_) return error("no chart yet");
+        return statsJson(control_, true, YearCounts{daysWithData(control_.store()), hoursWithReadings(selected_)});
+    });
 }
 
 std::string WebChart::limits() const {

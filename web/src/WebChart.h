@@ -15,6 +15,7 @@
 #include "records/StationCatalogue.h"
 #include "records/StationRecords.h"
 #include "records/YearBlockSource.h"
+#include "records/YearSelection.h"
 #include "web/src/CanvasSurface.h"
 #include "web/src/JsCanvas.h"
 #include "web/src/WebPlatform.h"
@@ -68,6 +69,7 @@ private:
     std::shared_ptr<const Files> files_;
     std::shared_ptr<const Files> shownFiles_;  // what the chart's source reads
     std::unique_ptr<YearBlockSource> source_;
+    SelectedYear selected_;  // what the source reads
 };
 
 }  // namespace tellvane::web

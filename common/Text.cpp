@@ -2,12 +2,12 @@
 
 #include <locale.h>
 #include <cerrno>
-#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/CharConv.h"
 #include "common/CheckedInt.h"
 #include "common/Error.h"
 
@@ -154,13 +154,13 @@ std::u16string twoDecimal(double x) {
     if (std::isfinite(eighths) && eighths == std::floor(eighths) && std::fmod(eighths, 2.0) != 0.0) {
         // Three decimals are exact and end in 125, 375, 625 or 875: dropping the 5
         // and raising the hundredths digit (a 2 or a 7) rounds away from zero.
-        const auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, 3);
+        const auto r = toCharsFixed(buf, buf + sizeof buf, x, 3);
         std::string digits(buf, static_cast<std::size_t>(r.ptr - buf - 1));
         ++digits.back();
         return ascii(digits);
     }
     // to_chars rounds the exact binary value like printf.
-    const auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, 2);
+    const auto r = toCharsFixed(buf, buf + sizeof buf, x, 2);
     const std::string_view s(buf, static_cast<std::size_t>(r.ptr - buf));
     return ascii(s == "-0.00" ? std::string_view("0.00") : s);
 }
@@ -168,7 +168,7 @@ std::u16string twoDecimal(double x) {
 std::u16string plainDecimal(double x) {
     if (x == 0.0) return u"0";
     char buf[400];
-    const auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed);
+    const auto r = toCharsFixed(buf, buf + sizeof buf, x);
     if (r.ec != std::errc()) throw Error::overflow();
     return ascii(std::string_view(buf, static_cast<std::size_t>(r.ptr - buf)));
 }

@@ -1,9 +1,9 @@
 #include "recording/JsonLine.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 
+#include "common/CharConv.h"
 #include "common/Text.h"
 
 namespace tellvane {
@@ -14,7 +14,7 @@ std::string shortest(T v) {
     if (!std::isfinite(v)) return "null";
     if (v == 0) return "0";  // also -0
     char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, v);
+    const auto r = toChars(buf, buf + sizeof buf, v);
     return std::string(buf, r.ptr);
 }
 

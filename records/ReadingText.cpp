@@ -3,10 +3,10 @@
 #include <locale.h>
 #include <stdlib.h>
 
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 
+#include "common/CharConv.h"
 #include "records/ShownText.h"
 
 namespace tellvane {
@@ -79,7 +79,7 @@ std::optional<double> plainDecimalValue(std::string_view text) {
     }
     if (text.front() == '+') text.remove_prefix(1);  // from_chars takes no plus
     double value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, ec] = fromChars(text.data(), text.data() + text.size(), value);
     // Out of range is rare: strtod tells an overflow (infinite) from an underflow (0).
     // (in the C locale: Qt sets the user's, whose decimal point may be a comma).
     if (ec == std::errc::result_out_of_range) {

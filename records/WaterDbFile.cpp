@@ -1,8 +1,8 @@
 #include "records/WaterDbFile.h"
 
-#include <charconv>
 #include <vector>
 
+#include "common/CharConv.h"
 #include "common/Text.h"
 #include "hostkit/TenDayBlocks.h"
 #include "records/ReadingText.h"
@@ -14,16 +14,19 @@
 namespace tellvane {
 namespace {
 
-std::vector<std::u16string> decodedLines(std::string_view bytes, const std::string& file) {
-    TextDecoder shiftJis("CP932");
+std::vector<std::u16string> decodedLines(std::string_view bytes, const std::string& file, DownloadEncoding encoding) {
+    const bool shiftJis = encoding == DownloadEncoding::ShiftJis;
+    TextDecoder decoder(shiftJis ? "CP932" : "UTF-8");
     std::vector<std::u16string> lines;
     while (!bytes.empty()) {
         std::size_t end = bytes.find('\n');
         std::string_view line = bytes.substr(0, end);
         bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
         if (line.ends_with('\r')) line.remove_suffix(1);
-        auto decoded = shiftJis.decode(line);
-        if (!decoded) throw InputError(file, static_cast<long>(lines.size() + 1), "the text is not Shift_JIS");
+        auto decoded = decoder.decode(line);
+        if (!decoded)
+            throw InputError(file, static_cast<long>(lines.size() + 1),
+                             shiftJis ? "the text is not Shift_JIS" : "the text is not UTF-8");
         lines.push_back(std::move(*decoded));
     }
     return lines;
@@ -56,7 +59,7 @@ std::optional<double> tableNumber(std::u16string_view text) {
         if (ascii.find_first_not_of("0123456789", intEnd + 1) != std::string::npos) return std::nullopt;
     }
     double v = 0;
-    if (std::from_chars(ascii.data(), ascii.data() + ascii.size(), v).ec != std::errc()) return std::nullopt;
+    if (fromChars(ascii.data(), ascii.data() + ascii.size(), v).ec != std::errc()) return std::nullopt;
     return v;
 }
 
@@ -151,8 +154,9 @@ private:
 
 }  // namespace
 
-void readWaterDbFile(std::string_view bytes, const std::string& file, StationRecords& records) {
-    const std::vector<std::u16string> lines = decodedLines(bytes, file);
+void readWaterDbFile(std::string_view bytes, const std::string& file, StationRecords& records,
+                     DownloadEncoding encoding) {
+    const std::vector<std::u16string> lines = decodedLines(bytes, file, encoding);
     const WaterDbHeader header = parseWaterDbHeader(lines, file);
     RowReader(file, header, records).read(lines);
 }

@@ -11,6 +11,11 @@
 
 namespace tellvane {
 
+/// How a download's bytes reach the reader: as the database wrote them, or already
+/// decoded to UTF-8 by a host with a decoder of its own (the browser, whose C
+/// library knows no Windows Shift_JIS). Lines and their numbers are the same.
+enum class DownloadEncoding { ShiftJis, Utf8 };
+
 /// Adds the days of one file to records, as the series of the header's station and
 /// the title's kind, its names taken from the header. An hourly month table gives
 /// each day its 24 readings; a daily year table gives each day its value in all 24
@@ -19,6 +24,7 @@ namespace tellvane {
 /// its value. Bad encoding, an unknown flag, a value that is no number, a malformed
 /// date, a wrong number of cells, a day given twice or a line out of place fails
 /// with InputError.
-void readWaterDbFile(std::string_view bytes, const std::string& file, StationRecords& records);
+void readWaterDbFile(std::string_view bytes, const std::string& file, StationRecords& records,
+                     DownloadEncoding encoding = DownloadEncoding::ShiftJis);
 
 }  // namespace tellvane

@@ -130,4 +130,22 @@ std::u16string modeOf(const SelectedYear& selected, const std::optional<std::u16
     return selected.kind == SeriesKind::Discharge ? u"7" : u"1";
 }
 
+int daysWithData(const AnnualStore& store) {
+    int days = 0;
+    for (int m = 1; m <= 12; ++m)
+        for (int d = 1; d <= 31; ++d) days += store.DayTable(m, d).empty() ? 0 : 1;
+    return days;
+}
+
+long hoursWithReadings(const SelectedYear& selected) {
+    if (!selected.series) return 0;
+    long hours = 0;
+    const auto& days = selected.series->days;
+    for (auto it = days.lower_bound({selected.year, 1, 1}); it != days.end() && it->first.year == selected.year; ++it)
+        for (const std::u16string& cell : it->second)
+            // -999 is the control's own missing marker; the readers let it through.
+            hours += !cell.empty() && leadingNumber(cell) != -999.0 ? 1 : 0;
+    return hours;
+}
+
 }  // namespace tellvane

@@ -7,6 +7,7 @@
 
 #include "records/StationCatalogue.h"
 #include "records/StationRecords.h"
+#include "yeardata/AnnualStore.h"
 
 namespace tellvane {
 
@@ -61,6 +62,13 @@ SelectedYear selectYear(const StationRecords& records, const YearRequest& reques
 /// The names for GetLKansokujo: the catalogue's entry, else the file's header, else
 /// empty names.
 StationNames namesOf(const SelectedYear& selected, const StationCatalogue& catalogue);
+
+/// Days the control holds a daily value for.
+int daysWithData(const AnnualStore& store);
+
+/// Hours of the selected year with a reading as the control gets them (a daily
+/// table's value stands in all 24 hours of its day).
+long hoursWithReadings(const SelectedYear& selected);
 
 /// The control's Mode for the selection: the request's text if any, else "7" for
 /// discharge and "1" for everything else.

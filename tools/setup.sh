@@ -10,6 +10,7 @@ packages=(
     libcli11-dev nlohmann-json3-dev libspng-dev libcsv-dev libisal-dev
     poppler-utils clang libclang-rt-14-dev time
     libharfbuzz-dev zlib1g-dev qpdf libxml2-utils
+    emscripten chromium libharfbuzz-bin woff2 python3 dpkg-dev
 )
 
 missing=()

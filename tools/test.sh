@@ -26,3 +26,4 @@ export LSAN_OPTIONS=suppressions="$PWD/tools/lsan.supp"
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTELLVANE_SANITIZE=ON -DTELLVANE_WERROR=ON
 cmake --build build/sanitize -j "$jobs"
 ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
+bash tools/test-web.sh

@@ -2,9 +2,9 @@
 #include "apps/tellvane/Guarded.h"
 #include "apps/tellvane/HostedYear.h"
 #include "apps/tellvane/RasterChart.h"
-#include "apps/tellvane/StatsJson.h"
 #include "apps/tellvane/YearReport.h"
 #include "hostkit/HeadlessPlatform.h"
+#include "recording/StatsJson.h"
 
 namespace tellvane::cli {
 

@@ -12,12 +12,8 @@
 
 namespace tellvane::cli {
 
-/// Days the control holds a daily value for.
-int daysWithData(const AnnualStore& store);
-
-/// Hours of the selected year with a reading as the control gets them (a daily
-/// table's value stands in all 24 hours of its day).
-long hoursWithReadings(const SelectedYear& selected);
+// daysWithData and hoursWithReadings are the records' (records/YearSelection.h),
+// shared with the page.
 
 /// A warning when fewer than 355 days have data, naming the characteristic values
 /// the year does not reach; empty otherwise.

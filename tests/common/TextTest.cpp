@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <functional>
@@ -8,6 +7,7 @@
 #include <random>
 #include <string>
 
+#include "common/CharConv.h"
 #include "common/Error.h"
 #include "common/Text.h"
 #include "tests/support/ErrorOf.h"
@@ -88,7 +88,7 @@ TEST(TwoDecimal, RoundsTheExactValueWithHalvesAwayFromZero) {
 // (a double has at most 1074 after the point), rounded at the third decimal.
 std::string twoDecimalByExactDigits(double x) {
     static char buf[1600];
-    const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::fixed, 1100);
+    const auto r = toCharsFixed(buf, buf + sizeof buf, std::fabs(x), 1100);
     const std::string exact(buf, r.ptr);
     const std::size_t point = exact.find('.');
     std::string digits = exact.substr(0, point) + exact.substr(point + 1, 2);

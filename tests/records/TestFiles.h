@@ -43,19 +43,26 @@ private:
     std::filesystem::path path_;
 };
 
-/// UTF-8 text as Windows Shift_JIS bytes.
-inline std::string toShiftJis(const std::string& utf8) {
-    iconv_t cd = iconv_open("CP932", "UTF-8");
-    std::string out(utf8.size() * 2 + 4, '\0');
-    char* in = const_cast<char*>(utf8.data());
-    std::size_t inLeft = utf8.size();
-    char* to = out.data();
-    std::size_t toLeft = out.size();
-    const std::size_t done = iconv(cd, &in, &inLeft, &to, &toLeft);
+/// The text in another encoding, as glibc's iconv names them.
+inline std::string recoded(const std::string& text, const char* from, const char* to) {
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error(std::string("no converter to ") + to);
+    std::string out(text.size() * 2 + 4, '\0');
+    char* in = const_cast<char*>(text.data());
+    std::size_t inLeft = text.size();
+    char* next = out.data();
+    std::size_t outLeft = out.size();
+    const std::size_t done = iconv(cd, &in, &inLeft, &next, &outLeft);
     iconv_close(cd);
-    if (done == static_cast<std::size_t>(-1)) throw std::runtime_error("not encodable in Shift_JIS: " + utf8);
-    out.resize(out.size() - toLeft);
+    if (done == static_cast<std::size_t>(-1)) throw std::runtime_error(std::string("not convertible to ") + to);
+    out.resize(out.size() - outLeft);
     return out;
 }
+
+/// UTF-8 text as Windows Shift_JIS bytes.
+inline std::string toShiftJis(const std::string& utf8) { return recoded(utf8, "UTF-8", "CP932"); }
+
+/// Windows Shift_JIS bytes as UTF-8 text.
+inline std::string fromShiftJis(const std::string& bytes) { return recoded(bytes, "CP932", "UTF-8"); }
 
 }  // namespace tellvane::test

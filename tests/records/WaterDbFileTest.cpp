@@ -61,6 +61,41 @@ TEST(WaterDbFile, GivesEachDayOfTheDailyDownloadItsValueInEveryHour) {
     EXPECT_EQ(s.days.at({2023, 12, 31})[11], u"3.61");
 }
 
+// Every sample download, decoded to UTF-8 beforehand as the browser does, gives
+// the same series as its bytes.
+TEST(WaterDbFile, ReadsADownloadDecodedByTheHostAsItsBytes) {
+    int files = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(kMoshiri)) {
+        if (entry.path().extension() != ".dat") continue;
+        const std::string bytes = readWholeFile(entry.path());
+        StationRecords raw, decoded;
+        readWaterDbFile(bytes, "a.dat", raw);
+        readWaterDbFile(test::fromShiftJis(bytes), "a.dat", decoded, DownloadEncoding::Utf8);
+        ASSERT_EQ(raw.all().size(), 1u);
+        ASSERT_EQ(decoded.all().size(), 1u);
+        const Series &a = raw.all().front(), &b = decoded.all().front();
+        EXPECT_EQ(a.station, b.station);
+        EXPECT_EQ(a.kind, b.kind);
+        EXPECT_EQ(a.names, b.names);
+        EXPECT_EQ(a.days, b.days) << entry.path();
+        ++files;
+    }
+    EXPECT_GE(files, 3);
+}
+
+TEST(WaterDbFile, ADecodedDownloadThatIsNotUtf8IsRejectedAtItsLine) {
+    StationRecords records;
+    std::string text = test::fromShiftJis(readWholeFile(kMoshiri / "hourly/jikoku_suii_2023-01.dat"));
+    text.insert(text.find("2023/01/02"), "\xC3");
+    try {
+        readWaterDbFile(text, "a.dat", records, DownloadEncoding::Utf8);
+        FAIL() << "no error";
+    } catch (const InputError& e) {
+        EXPECT_EQ(e.line(), 12);
+        EXPECT_NE(e.message().find("not UTF-8"), std::string::npos) << e.what();
+    }
+}
+
 // A download as the database writes it, from UTF-8 lines.
 std::string download(const std::string& title, const std::vector<std::string>& rows,
                      const std::string& numberLine = "観測所記号,301011281104010") {

@@ -1,9 +1,9 @@
-#include "apps/tellvane/StatsJson.h"
+#include "recording/StatsJson.h"
 
 #include "common/Text.h"
 #include "recording/JsonLine.h"
 
-namespace tellvane::cli {
+namespace tellvane {
 namespace {
 
 template <typename Each>
@@ -43,4 +43,4 @@ std::string statsJson(const TZenzu& control, bool result, const YearCounts& coun
         .str();
 }
 
-}  // namespace tellvane::cli
+}  // namespace tellvane

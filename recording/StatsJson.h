@@ -1,11 +1,12 @@
 #pragma once
-// The year's numbers as one JSON object, as `tellvane stats` prints them.
+// The year's numbers as one JSON object, as `tellvane stats` prints them and the
+// page offers them.
 
 #include <string>
 
 #include "control/TZenzu.h"
 
-namespace tellvane::cli {
+namespace tellvane {
 
 /// How much of the year the data covers.
 struct YearCounts {
@@ -19,4 +20,4 @@ struct YearCounts {
 /// back as the same double.
 std::string statsJson(const TZenzu& control, bool result, const YearCounts& counts);
 
-}  // namespace tellvane::cli
+}  // namespace tellvane

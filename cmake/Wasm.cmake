@@ -1,0 +1,46 @@
+# The WebAssembly build (Debian's emscripten): C++ exceptions as WebAssembly
+# exceptions, programs run under node, and the C libraries the readers need built
+# from Debian's source packages.
+
+add_compile_options(-fwasm-exceptions)
+add_link_options(-fwasm-exceptions)
+
+# Test programs run under node with the machine's files in reach. Set here rather
+# than by emcmake, whose runner passes node a flag node 20 rejects; node's own
+# fetch would stand in for the one the generated loader expects.
+find_program(TELLVANE_NODE node REQUIRED)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${TELLVANE_NODE} --no-experimental-fetch CACHE STRING "" FORCE)
+
+set(TELLVANE_DEBIAN_SOURCES ${PROJECT_BINARY_DIR}/debian-sources CACHE PATH "Where Debian's source packages unpack")
+
+# tellvane_debian_source(<package> <var>): <var> is the unpacked source of the package.
+function(tellvane_debian_source package var)
+    execute_process(COMMAND bash ${PROJECT_SOURCE_DIR}/tools/debian-source.sh ${package} ${TELLVANE_DEBIAN_SOURCES}
+        OUTPUT_VARIABLE dir OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE failed)
+    if(failed)
+        message(FATAL_ERROR "Debian's source package ${package} could not be unpacked")
+    endif()
+    set(${var} ${dir} PARENT_SCOPE)
+endfunction()
+
+# libcsv for the readers, a C library.
+enable_language(C)
+tellvane_debian_source(libcsv libcsv_dir)
+add_library(tellvane_libcsv STATIC ${libcsv_dir}/libcsv.c)
+target_include_directories(tellvane_libcsv SYSTEM PUBLIC ${libcsv_dir})
+set(TELLVANE_LIBCSV tellvane_libcsv)
+set(TELLVANE_LIBCSV_INCLUDE ${libcsv_dir})
+
+# GoogleTest from Debian's sources of it on this machine.
+if(TELLVANE_BUILD_TESTS)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    set(GTest_FOUND TRUE)
+    # nlohmann's JSON reader is headers only: reached through a folder of its own,
+    # since the machine's include folder must not shadow the WebAssembly C library.
+    file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/json-include)
+    file(CREATE_LINK /usr/include/nlohmann ${PROJECT_BINARY_DIR}/json-include/nlohmann SYMBOLIC)
+    add_library(nlohmann_json::nlohmann_json INTERFACE IMPORTED)
+    target_include_directories(nlohmann_json::nlohmann_json SYSTEM INTERFACE ${PROJECT_BINARY_DIR}/json-include)
+    set(nlohmann_json_FOUND TRUE)
+endif()

@@ -1,0 +1,178 @@
+// The page: files in, choices, the chart drawn by the module on the canvas.
+"use strict";
+
+const $ = (id) => document.getElementById(id);
+let language = "ja";
+let chart = null;       // the module's chart
+let stations = [];      // as the last good load listed them
+let shown = null;       // the station-year drawn
+
+function say(text) {
+  $("message").textContent = text || "";
+}
+
+function answer(json) {
+  const a = JSON.parse(json);
+  if (a.error) throw new Error(a.error);
+  return a;
+}
+
+function fillSelect(select, values, labelOf) {
+  select.replaceChildren(...values.map((v) => new Option(labelOf(v), v)));
+}
+
+function showStations() {
+  fillSelect($("station"), stations.map((s) => s.station), (no) => {
+    const s = stations.find((x) => x.station === no);
+    return s.name ? `${s.name} (${no})` : no;
+  });
+  showYears();
+}
+
+function showYears() {
+  const s = stations.find((x) => x.station === $("station").value);
+  // A station with both kinds needs one chosen, as the command line's --kind.
+  if (s && s.kinds.length > 1 && !$("kind").value) $("kind").value = s.kinds[0];
+  const years = s ? s.years.slice().reverse() : [];
+  fillSelect($("year"), years, String);
+}
+
+function draw() {
+  const a = answer(chart.choose($("station").value, Number($("year").value) || 0, $("kind").value));
+  shown = a;
+  $("max").value = a.max;
+  $("min").value = a.min;
+  $("save-png").disabled = false;
+  $("save-json").disabled = false;
+  return a;
+}
+
+// Reads the entries and, when every file is good, replaces the data and draws
+// the first station's latest year; otherwise the chart stays as it was.
+async function load(entries, catalogueEntry) {
+  try {
+    say(LABELS[language].loading);
+    const data = await readEntries(entries);
+    let catalogue = { names: [""], texts: [""] };
+    if (catalogueEntry) catalogue = await readEntries([catalogueEntry]);
+    const names = new Module.StringList();
+    const texts = new Module.StringList();
+    data.names.forEach((n) => names.push_back(n));
+    data.texts.forEach((t) => texts.push_back(t));
+    let a;
+    try {
+      a = answer(chart.load(names, texts, catalogue.names[0], catalogue.texts[0]));
+    } finally {
+      names.delete();
+      texts.delete();
+    }
+    stations = a.stations;
+    showStations();
+    draw();
+    say("");
+  } catch (e) {
+    say(e.message);
+  }
+}
+
+let catalogueEntry = null;
+
+function choose() {
+  try {
+    draw();
+    say("");
+  } catch (e) {
+    say(e.message);
+  }
+}
+
+function setUp() {
+  $("data-files").addEventListener("change", (e) => load(inputEntries(e.target), catalogueEntry));
+  $("data-folder").addEventListener("change", (e) => {
+    try {
+      load(inputEntries(e.target), catalogueEntry);
+    } catch (err) {
+      say(err.message);
+    }
+  });
+  $("catalogue").addEventListener("change", (e) => {
+    const f = e.target.files[0];
+    catalogueEntry = f ? { name: f.name, file: f } : null;
+  });
+  const drop = $("drop");
+  drop.addEventListener("dragover", (e) => { e.preventDefault(); drop.classList.add("over"); });
+  drop.addEventListener("dragleave", () => drop.classList.remove("over"));
+  drop.addEventListener("drop", async (e) => {
+    e.preventDefault();
+    drop.classList.remove("over");
+    try {
+      load(await droppedEntries(e.dataTransfer.items), catalogueEntry);
+    } catch (err) {
+      say(err.message);
+    }
+  });
+  $("station").addEventListener("change", () => { showYears(); choose(); });
+  $("year").addEventListener("change", choose);
+  $("kind").addEventListener("change", choose);
+  $("apply").addEventListener("click", () => {
+    try {
+      const a = answer(chart.setLimits($("max").value, $("min").value));
+      $("max").value = a.max;
+      $("min").value = a.min;
+      say("");
+    } catch (e) {
+      say(e.message);
+    }
+  });
+  $("save-png").addEventListener("click", () => {
+    canvas.picture().toBlob((blob) => download(blob, `${shown.station}_${shown.year}.png`), "image/png");
+  });
+  $("save-json").addEventListener("click", () => {
+    try {
+      download(new Blob([statsText()], { type: "application/json" }), `${shown.station}_${shown.year}.json`);
+    } catch (e) {
+      say(e.message);
+    }
+  });
+  $("language").addEventListener("click", () => {
+    language = language === "ja" ? "en" : "ja";
+    applyLabels(language);
+  });
+  new ResizeObserver(() => resize()).observe($("chart-area"));
+}
+
+// The year's numbers as `tellvane stats` prints them, line end included.
+function statsText() {
+  const text = chart.stats();
+  answer(text.startsWith('{"error"') ? text : "{}");
+  return text + "\n";
+}
+
+function resize() {
+  const area = $("chart-area");
+  const a = JSON.parse(chart.resize(area.clientWidth, area.clientHeight));
+  if (a.error) say(a.error);
+}
+
+function download(blob, name) {
+  const link = document.createElement("a");
+  link.href = URL.createObjectURL(blob);
+  link.download = name;
+  link.click();
+  setTimeout(() => URL.revokeObjectURL(link.href), 0);
+}
+
+let Module = null;
+const canvas = new ChartCanvas($("chart"));
+// Ready once the module runs and the font is in: texts measured before it would
+// be measured in another face.
+window.tellvaneReady = Promise.all([
+  createTellvane({ chartCanvas: canvas }).then((m) => (performance.mark("tellvane-module"), m)),
+  document.fonts.load("16px IPAGothicWeb", "日").then(() => performance.mark("tellvane-font")),
+]).then(([module]) => {
+  Module = module;
+  chart = new Module.Chart();
+  setUp();
+  resize();
+  window.tellvanePage = { chart, canvas, statsText };
+});

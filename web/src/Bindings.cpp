@@ -1,0 +1,58 @@
+// The module's interface to the page.
+#include <emscripten/bind.h>
+
+#include "web/src/JsCanvas.h"
+#include "web/src/WebChart.h"
+
+namespace tellvane::web {
+namespace {
+
+constexpr int kPathFileAccess = 75;
+
+// The plotted page needs the page writer, which this module does not hold yet.
+class NoPlotDocuments : public PlotDocumentFactory {
+public:
+    std::unique_ptr<PlotDocument> create() override {
+        throw Error(kPathFileAccess, "Path/File access error: no page writer in this module");
+    }
+};
+
+// One chart per module, drawing on Module.chartCanvas.
+class PageChart {
+public:
+    PageChart() : chart_(canvas_, plots_) {}
+
+    std::string load(const std::vector<std::string>& names, const std::vector<std::string>& texts,
+                     const std::string& catalogueName, const std::string& catalogueText) {
+        std::vector<PageFile> files;
+        for (std::size_t i = 0; i < names.size() && i < texts.size(); ++i) files.push_back({names[i], texts[i]});
+        return chart_.load(files, {catalogueName, catalogueText});
+    }
+    std::string choose(const std::string& station, int year, const std::string& kind) {
+        return chart_.choose(station, year, kind);
+    }
+    std::string setLimits(const std::string& max, const std::string& min) { return chart_.setLimits(max, min); }
+    std::string resize(int width, int height) { return chart_.resize(width, height); }
+    std::string stats() { return chart_.stats(); }
+
+private:
+    JsCanvas canvas_;
+    NoPlotDocuments plots_;
+    WebChart chart_;
+};
+
+}  // namespace
+}  // namespace tellvane::web
+
+EMSCRIPTEN_BINDINGS(tellvane) {
+    using namespace emscripten;
+    using tellvane::web::PageChart;
+    register_vector<std::string>("StringList");
+    class_<PageChart>("Chart")
+        .constructor<>()
+        .function("load", &PageChart::load)
+        .function("choose", &PageChart::choose)
+        .function("setLimits", &PageChart::setLimits)
+        .function("resize", &PageChart::resize)
+        .function("stats", &PageChart::stats);
+}

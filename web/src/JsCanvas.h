@@ -1,0 +1,18 @@
+#pragma once
+// The canvas of the page: every call goes straight to the page's chart canvas
+// (web/site/chart-canvas.js) through JavaScript imported by the module.
+
+#include "web/src/Canvas.h"
+
+namespace tellvane::web {
+
+class JsCanvas : public Canvas {
+public:
+    void resize(int width, int height, std::uint32_t rgb) override;
+    void fill(int x, int y, int width, int height, std::uint32_t rgb) override;
+    void run(const PixelRun& run, std::uint32_t rgb) override;
+    FontMetrics metrics(double pixels, bool bold) override;
+    void text(int x, int baseline, const std::string& utf8, double pixels, bool bold, std::uint32_t rgb) override;
+};
+
+}  // namespace tellvane::web

@@ -1,0 +1,147 @@
+#include "web/src/WebChart.h"
+
+#include <algorithm>
+
+#include "common/Text.h"
+#include "recording/JsonLine.h"
+#include "recording/StatsJson.h"
+#include "records/HourlyCsv.h"
+#include "records/StationCatalogue.h"
+#include "records/WaterDbFile.h"
+#include "records/YearSelection.h"
+
+namespace tellvane::web {
+namespace {
+
+bool isDownload(const std::string& name) {
+    if (name.size() < 4) return false;
+    std::string ext = name.substr(name.size() - 4);
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    return ext == ".dat";
+}
+
+std::string error(const std::string& message) { return JsonLine().add("error", message).str(); }
+
+// The station's entry of the load answer: its names, years and kinds.
+std::string stationJson(const StationRecords& records, const StationCatalogue& catalogue,
+                        const std::u16string& station) {
+    std::string years, kinds;
+    std::u16string name;
+    std::set<int> all;
+    for (const Series* s : records.ofStation(station)) {
+        all.merge(s->years());
+        if (const char* k = kindName(s->kind); *k) kinds += std::string(kinds.empty() ? "" : ",") + jsonString(k);
+        if (s->names && name.empty()) name = s->names->Kansokujo;
+    }
+    if (const auto it = catalogue.find(station); it != catalogue.end()) name = it->second.Kansokujo;
+    for (const int y : all) years += (years.empty() ? "" : ",") + std::to_string(y);
+    return JsonLine()
+        .add("station", station)
+        .add("name", name)
+        .addRaw("years", "[" + years + "]")
+        .addRaw("kinds", "[" + kinds + "]")
+        .str();
+}
+
+}  // namespace
+
+WebChart::WebChart(Canvas& canvas, PlotDocumentFactory& plots)
+    : surface_(canvas), control_(Platform{area_, surface_, screen_, messages_, settings_, folder_, events_, plots}) {}
+
+// Bad input, an open choice and a run-time error all become the page's message.
+template <typename Body>
+std::string WebChart::guarded(Body&& body) {
+    try {
+        return body();
+    } catch (const InputError& e) {
+        return error(e.what());
+    } catch (const SelectionError& e) {
+        return error(e.what());
+    } catch (const Error& e) {
+        return error("run-time error " + std::to_string(e.number()) + ": " + e.description());
+    } catch (const std::bad_alloc&) {
+        return error("out of memory");
+    }
+}
+
+std::string WebChart::load(const std::vector<PageFile>& data, const PageFile& catalogue) {
+    return guarded([&] {
+        auto files = std::make_shared<Files>();
+        for (const PageFile& f : data) {
+            if (isDownload(f.name))
+                readWaterDbFile(f.text, f.name, files->records, DownloadEncoding::Utf8);
+            else
+                readHourlyCsv(f.text, f.name, files->records);
+        }
+        if (!catalogue.name.empty()) files->catalogue = readStationCatalogue(catalogue.text, catalogue.name);
+        std::string stations;
+        for (const auto& station : files->records.stations())
+            stations += (stations.empty() ? "" : ",") + stationJson(files->records, files->catalogue, station);
+        files_ = std::move(files);
+        return JsonLine().addRaw("stations", "[" + stations + "]").str();
+    });
+}
+
+std::string WebChart::choose(const std::string& station, int year, const std::string& kind) {
+    return guarded([&] {
+        if (!files_) return error("no data files yet");
+        YearRequest request;
+        if (!station.empty()) request.station = fromUtf8(station);
+        if (year != 0) request.year = year;
+        if (!kind.empty()) request.kind = kind == "discharge" ? SeriesKind::Discharge : SeriesKind::Level;
+        const SelectedYear selected = selectYear(files_->records, request);
+        auto source =
+            std::make_unique<YearBlockSource>(selected.series, selected.year, namesOf(selected, files_->catalogue));
+        control_.setEvents(source.get());
+        control_.setKansokujoNO(selected.station);
+        control_.setSeireki(selected.year);
+        control_.setMode(modeOf(selected, std::nullopt));
+        messages_.last.clear();
+        const bool drawn = control_.NenZu();
+        // The source stays with the control even when NenZu refused the year, since
+        // the control keeps raising its events until the next choice.
+        source_ = std::move(source);
+        selected_ = selected;
+        shownFiles_ = files_;
+        if (!drawn) return error(toUtf8(messages_.last));
+        return JsonLine()
+            .add("station", selected.station)
+            .add("year", static_cast<std::int32_t>(selected.year))
+            .add("kind", kindName(selected.kind))
+            .add("max", control_.txtMax())
+            .add("min", control_.txtMin())
+            .str();
+    });
+}
+
+std::string WebChart::setLimits(const std::string& max, const std::string& min) {
+    return guarded([&] {
+        if (!source_) return error("no chart yet");
+        control_.settxtMax(fromUtf8(max));
+        control_.settxtMin(fromUtf8(min));
+        control_.ReGRaph();
+        return limits();
+    });
+}
+
+std::string WebChart::resize(int width, int height) {
+    return guarded([&] {
+        area_.setPixels(width, height);
+        control_.Resize();
+        if (source_) control_.ReGRaph();
+        return limits();
+    });
+}
+
+std::string WebChart::stats() {
+    return guarded([&] {
+        if (!source_) return error("no chart yet");
+        return statsJson(control_, true, YearCounts{daysWithData(control_.store()), hoursWithReadings(selected_)});
+    });
+}
+
+std::string WebChart::limits() const {
+    return JsonLine().add("max", control_.txtMax()).add("min", control_.txtMin()).str();
+}
+
+}  // namespace tellvane::web

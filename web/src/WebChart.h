@@ -1,0 +1,75 @@
+#pragma once
+// The chart as the page hosts it: the files it was handed, the station-year
+// chosen, and the control drawing on the page's canvas. Every call answers with a
+// small JSON object; failures are {"error": message}, the message naming the file
+// and line as the command line does, and leave the chart as it was.
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "control/TZenzu.h"
+#include "hostkit/HeadlessPlatform.h"
+#include "platform/Platform.h"
+#include "records/StationCatalogue.h"
+#include "records/StationRecords.h"
+#include "records/YearBlockSource.h"
+#include "records/YearSelection.h"
+#include "web/src/CanvasSurface.h"
+#include "web/src/JsCanvas.h"
+#include "web/src/WebPlatform.h"
+
+namespace tellvane::web {
+
+/// A file the page read: its name (a folder's files as "folder/name") and its
+/// text, a download already decoded from Shift_JIS to UTF-8.
+struct PageFile {
+    std::string name;
+    std::string text;
+};
+
+class WebChart {
+public:
+    /// A chart drawing on the canvas.
+    explicit WebChart(Canvas& canvas, PlotDocumentFactory& plots);
+
+    /// Reads the data files (and the station catalogue, when its name is not
+    /// empty) in place of the earlier ones: {"stations": [{"station", "name",
+    /// "years", "kinds"}]}.
+    std::string load(const std::vector<PageFile>& data, const PageFile& catalogue);
+    /// Chooses and draws a station-year; empty station, year 0 or empty kind leave
+    /// the choice to the data: {"station", "year", "kind", "max", "min"}.
+    std::string choose(const std::string& station, int year, const std::string& kind);
+    /// New axis limits as texts, then the chart again: {"max", "min"}.
+    std::string setLimits(const std::string& max, const std::string& min);
+    /// The chart area in pixels; the chart is drawn again at that size.
+    std::string resize(int width, int height);
+    /// The year's numbers as `tellvane stats` prints them (without its line end).
+    std::string stats();
+
+private:
+    struct Files {
+        StationRecords records;
+        StationCatalogue catalogue;
+    };
+
+    std::string limits() const;
+    template <typename Body>
+    std::string guarded(Body&& body);
+
+    ChartArea area_;
+    NullScreen screen_;
+    PageMessages messages_;
+    EmptySettings settings_;                 // every pen as it comes, as without a settings file
+    FixedLibraryLocation folder_{u"/plot"};  // the module's own file system
+    IdleEventPump events_;
+    CanvasSurface surface_;
+    TZenzu control_;
+    std::shared_ptr<const Files> files_;
+    std::shared_ptr<const Files> shownFiles_;  // what the chart's source reads
+    std::unique_ptr<YearBlockSource> source_;
+    SelectedYear selected_;  // what the source reads
+};
+
+}  // namespace tellvane::web

@@ -1,0 +1,175 @@
+// The page in real headless Chromium: the samples drawn with the native PNG's
+// pixels wherever no text is, bad input reported in the page with the chart left
+// as it was, a second load replacing the first, and no request but the page's own.
+//
+// node --experimental-websocket page-test.mjs SITE CASES.json WORK
+// CASES.json: [{"name", "files": [paths], "png": native PNG path}] drawn at 1024x768.
+import { readFileSync, writeFileSync, mkdirSync, truncateSync, openSync, closeSync } from "node:fs";
+import { join } from "node:path";
+import { launchChromium, openPage } from "./devtools.mjs";
+import { serve } from "./server.mjs";
+
+const [site, casesFile, work] = process.argv.slice(2);
+const cases = JSON.parse(readFileSync(casesFile, "utf8"));
+mkdirSync(work, { recursive: true });
+
+const extras = {};
+cases.forEach((c, i) => (extras[`/__test/native${i}.png`] = c.png));
+const server = await serve(site, extras);
+const browser = await launchChromium();
+let passed = 0, failed = 0;
+
+async function check(name, body) {
+  try {
+    await body();
+    ++passed;
+    console.log(`ok - ${name}`);
+  } catch (e) {
+    ++failed;
+    console.log(`not ok - ${name}\n    ${e.message.split("\n").join("\n    ")}`);
+  }
+}
+
+function expect(condition, message) {
+  if (!condition) throw new Error(message);
+}
+
+const page = await openPage(browser, `${server.origin}/`, 1280, 1000);
+const networkRequests = [];
+browser.listeners.push((m) => { if (m.method === "Network.requestWillBeSent") networkRequests.push(m.params.request.url); });
+await page.send("Network.enable");
+await page.evaluate("window.tellvaneReady");
+await page.evaluate(`(() => { const a = document.getElementById("chart-area");
+  a.style.flex = "none"; a.style.width = "1024px"; a.style.height = "768px"; })()`);
+await page.until(`window.tellvanePage.canvas.width === 1024`, "the chart area's size");
+
+const message = () => page.evaluate(`document.getElementById("message").textContent`);
+const picture = () => page.evaluate(`window.tellvanePage.canvas.picture().toDataURL()`);
+const stationsListed = () => page.evaluate(`Array.from(document.getElementById("station").options).map(o => o.value)`);
+
+// Loads files through the file input as a user picks them; waits for the page's answer.
+async function pick(files, selector = "#data-files") {
+  await page.evaluate(`document.getElementById("message").textContent = "…"; window.tellvaneAnswered = false`);
+  await page.setFiles(selector, files);
+  await page.until(`document.getElementById("message").textContent !== "…" &&
+                    document.getElementById("message").textContent !== LABELS[language].loading`, "the page's answer");
+}
+
+// The chart drawn again without texts, against the native PNG: pixels outside the
+// texts' boxes (widened by 3 pixels for the other rasteriser's glyph edges) must be equal.
+const compareWithNative = (i) => page.evaluate(`(async () => {
+  const p = window.tellvanePage;
+  p.canvas.drawTexts = false;
+  p.chart.resize(1024, 768);
+  p.canvas.drawTexts = true;
+  const boxes = p.canvas.textBoxes.slice();
+  const image = new Image();
+  image.src = "/__test/native${i}.png";
+  await image.decode();
+  const c = document.createElement("canvas");
+  c.width = image.width; c.height = image.height;
+  const cx = c.getContext("2d");
+  cx.drawImage(image, 0, 0);
+  const native = cx.getImageData(0, 0, c.width, c.height).data;
+  const chart = p.canvas;
+  const drawn = chart.pixels();
+  if (c.width !== chart.width || c.height !== chart.height) return { size: [c.width, c.height, chart.width, chart.height] };
+  const masked = new Uint8Array(c.width * c.height);
+  for (const [x, y, w, h] of boxes)
+    for (let j = Math.max(0, y - 3); j < Math.min(c.height, y + h + 3); ++j)
+      for (let k = Math.max(0, x - 3); k < Math.min(c.width, x + w + 3); ++k) masked[j * c.width + k] = 1;
+  let differ = 0, hidden = 0, first = [];
+  for (let n = 0; n < masked.length; ++n) {
+    if (masked[n]) { ++hidden; continue; }
+    if (native[4*n] !== drawn[4*n] || native[4*n+1] !== drawn[4*n+1] || native[4*n+2] !== drawn[4*n+2]) {
+      if (++differ <= 5) first.push([n % c.width, Math.floor(n / c.width), native[4*n], native[4*n+1], native[4*n+2], drawn[4*n], drawn[4*n+1], drawn[4*n+2]]);
+    }
+  }
+  p.chart.resize(1024, 768);
+  return { differ, hidden, total: masked.length, texts: boxes.length, first };
+})()`);
+
+for (const [i, c] of cases.entries()) {
+  await check(`${c.name}: the chart's pixels outside its texts equal the native PNG's`, async () => {
+    await page.evaluate(`document.getElementById("kind").value = "${c.kind}"`);
+    await pick(c.files);
+    expect((await message()) === "", `message: ${await message()}`);
+    const r = await compareWithNative(i);
+    expect(!r.size, `sizes differ: ${JSON.stringify(r.size)}`);
+    expect(r.texts > 20, `only ${r.texts} texts`);
+    expect(r.hidden < r.total / 5, `texts cover ${r.hidden} of ${r.total} pixels`);
+    expect(r.differ === 0, `${r.differ} pixels differ, first ${JSON.stringify(r.first)}`);
+  });
+  await check(`${c.name}: the numbers as JSON are the command line's stats, byte for byte`, async () => {
+    const json = await page.evaluate("window.tellvanePage.statsText()");
+    const native = readFileSync(c.stats, "utf8");
+    expect(json === native, `page:\n${json.slice(0, 300)}\ncommand line:\n${native.slice(0, 300)}`);
+  });
+}
+
+// Bad input, each leaving the last chart as it was.
+const dat = cases.find((c) => c.files.some((f) => f.endsWith(".dat")));
+const download = readFileSync(dat.files.find((f) => f.endsWith(".dat")));
+const lineStart = (bytes, line) => { let at = 0; for (let l = 1; l < line; ++l) at = bytes.indexOf(0x0a, at) + 1; return at; };
+const badSjis = Buffer.from(download);
+badSjis[lineStart(badSjis, 12) + 3] = 0x80;
+writeFileSync(join(work, "lone80.dat"), badSjis);
+const badTrail = Buffer.from(download);
+badTrail[lineStart(badTrail, 15) - 3] = 0x81; // a lead byte, then the line's CR LF
+writeFileSync(join(work, "badtrail.dat"), badTrail);
+writeFileSync(join(work, "truncated.dat"), download.subarray(0, lineStart(download, 15) + 40));
+writeFileSync(join(work, "notes.csv"), "hello\nworld\n");
+const big = join(work, "enormous.csv");
+closeSync(openSync(big, "w"));
+truncateSync(big, 40 * 1024 * 1024);
+mkdirSync(join(work, "no-data"), { recursive: true });
+writeFileSync(join(work, "no-data", "readme.txt"), "nothing here\n");
+
+const bad = [
+  ["a lone byte 0x80", [join(work, "lone80.dat")], "lone80.dat:12: the text is not Shift_JIS"],
+  ["a lead byte without its trail", [join(work, "badtrail.dat")], "badtrail.dat:14: the text is not Shift_JIS"],
+  ["a truncated download", [join(work, "truncated.dat")], /^truncated\.dat:15: \d+ cells, expected/],
+  ["a file of no known format", [join(work, "notes.csv")], /^notes\.csv:1: /],
+  ["an enormous file", [big], "enormous.csv: is 40.0 MB; the page reads files up to 32 MB"],
+];
+for (const [what, files, expected] of bad) {
+  await check(`${what} is reported with its file and line, the chart kept`, async () => {
+    const before = await picture();
+    const stationsBefore = await stationsListed();
+    await pick(files);
+    const m = await message();
+    expect(typeof expected === "string" ? m === expected : expected.test(m), `message: ${m}`);
+    expect((await picture()) === before, "the chart changed");
+    expect(JSON.stringify(await stationsListed()) === JSON.stringify(stationsBefore), "the stations changed");
+  });
+}
+await check("a folder without data files is reported by name, the chart kept", async () => {
+  const before = await picture();
+  await pick([join(work, "no-data")], "#data-folder");
+  const m = await message();
+  expect(m === "no-data: the folder holds no .dat or .csv files", `message: ${m}`);
+  expect((await picture()) === before, "the chart changed");
+});
+
+await check("a second load replaces the first", async () => {
+  await pick(cases[0].files);
+  const first = await stationsListed();
+  const other = cases.find((c) => JSON.stringify(c.files) !== JSON.stringify(cases[0].files));
+  const before = await picture();
+  await pick(other.files);
+  const second = await stationsListed();
+  expect(second.length === 1 && !first.includes(second[0]), `stations ${first} then ${second}`);
+  expect((await picture()) !== before, "the chart was not drawn again");
+});
+
+await check("the page asks for nothing but its own files", async () => {
+  const foreign = networkRequests.filter((u) => !u.startsWith(server.origin) && !u.startsWith("data:") && !u.startsWith("blob:"));
+  expect(foreign.length === 0, `requests elsewhere: ${foreign}`);
+  const others = server.requests.filter((r) => !r.startsWith("GET "));
+  expect(others.length === 0, `requests other than GET: ${others}`);
+});
+
+await browser.close();
+server.close();
+console.log(`${passed} passed, ${failed} failed`);
+process.exit(failed ? 1 : 0);

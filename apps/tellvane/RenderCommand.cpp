@@ -12,7 +12,7 @@ int runRender(const RenderOptions& options, std::ostream& out, std::ostream& err
     return guarded(err, [&] {
         HostedYear year(options.year, err);
         const std::filesystem::path dir(options.out);
-        const ChartPaths paths = chartPaths(dir, chartStem(year.selected()));
+        const ChartPaths paths = chartPaths(dir, stemInFolder(dir, year.selected(), year.mode()));
         // The control builds the page's path from the library's directory, which
         // must not depend on the folder the control happens to run in.
         QtEventPump events;

@@ -60,19 +60,6 @@ void plotPage(TZenzu& control, const std::filesystem::path& written, const std::
 
 }  // namespace
 
-ChartPaths chartPaths(const std::filesystem::path& dir, const std::string& stem) {
-    return {dir / (stem + ".png"), dir / (stem + ".pdf")};
-}
-
-std::string chartStem(const SelectedYear& selected) {
-    std::string station = toUtf8(selected.station);
-    for (char& c : station)
-        if (static_cast<unsigned char>(c) < 0x20 || std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos)
-            c = '_';
-    if (station.empty() || station.starts_with('.')) station.insert(0, "_");
-    return station + "_" + std::to_string(selected.year);
-}
-
 bool writeYearCharts(HostedYear& year, ChartSize size, const ChartPaths& paths, const std::filesystem::path& workDir,
                      EventPump& events, std::ostream& err) {
     RasterChart chart(size, events, err, fromUtf8(workDir.string()));

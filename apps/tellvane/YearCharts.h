@@ -6,23 +6,12 @@
 #include <ostream>
 #include <string>
 
+#include "apps/tellvane/ChartNames.h"
 #include "apps/tellvane/HostedYear.h"
 #include "apps/tellvane/YearOptions.h"
 #include "platform/EventPump.h"
 
 namespace tellvane::cli {
-
-/// The files of one station-year.
-struct ChartPaths {
-    std::filesystem::path png;
-    std::filesystem::path pdf;
-};
-
-/// DIR/STEM.png and DIR/STEM.pdf.
-ChartPaths chartPaths(const std::filesystem::path& dir, const std::string& stem);
-
-/// "NO_YYYY", with characters a file name cannot hold in the station number made "_".
-std::string chartStem(const SelectedYear& selected);
 
 /// Runs NenZu on a raster chart of the size and writes its picture to paths.png;
 /// then NenzuSakuzu with the library location at workDir, polling events while the

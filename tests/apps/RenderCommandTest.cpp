@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "platform/Palette.h"
 #include "plot/PlotOutput.h"
@@ -132,6 +133,43 @@ TEST(RenderCommand, ThePageIsTheSameInEveryTimeZone) {
     }
     EXPECT_EQ(pages[1], pages[0]) << zones[1];
     EXPECT_EQ(pages[2], pages[0]) << zones[2];
+}
+
+// The other kind's chart of the same station-year in the folder, as a render or a
+// batch left it, is never replaced: the new chart carries its kind in its names.
+TEST(RenderCommand, KeepsTheOtherKindsChartOfTheStationYear) {
+    const std::string daily = (samplesDir() / "moshiri_301011281104010/daily").string();
+    const std::string level = "301011281104010_2023", named = level + "_discharge";
+    struct Case {
+        const char* name;
+        std::vector<std::string> before;  // what was rendered into the folder first, if anything
+        const char* placed;               // a file put there by hand, if any
+        std::string expected;
+    } cases[] = {
+        {"plain level files", {"--kind", "level"}, nullptr, named},
+        {"a batch's level picture", {}, "301011281104010_2023_level.png", named},
+        {"plain discharge files", {"--kind", "discharge"}, nullptr, level},
+        {"a page not written by us", {}, "301011281104010_2023.pdf", level},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScratchDir dir;
+        if (!c.before.empty()) {
+            std::vector<std::string> args{"render", "--data", daily, "--out", dir.path().string()};
+            args.insert(args.end(), c.before.begin(), c.before.end());
+            ASSERT_EQ(runTellvane(args).code, 0);
+        }
+        if (c.placed) std::ofstream(dir.path() / c.placed) << "%PDF-1.4 not a chart";
+        const auto run = runTellvane({"render", "--data", daily, "--kind", "discharge", "--out", dir.path().string()});
+        ASSERT_EQ(run.code, 0) << run.err;
+        const fs::path pdf = dir.path() / (c.expected + ".pdf");
+        EXPECT_EQ(linesOf(run.out),
+                  (std::vector<std::string>{(dir.path() / (c.expected + ".png")).string(), pdf.string()}));
+        EXPECT_NE(test::pdfText(pdf).find("流量年図"), std::string::npos);
+        if (c.expected == named && !c.placed) {
+            EXPECT_NE(test::pdfText(dir.path() / (level + ".pdf")).find("水位年図"), std::string::npos);
+        }
+    }
 }
 
 }  // namespace

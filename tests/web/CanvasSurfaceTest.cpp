@@ -121,8 +121,8 @@ TEST_P(CanvasChart, SetsTheDesktopSurfacesPixels) {
 
 INSTANTIATE_TEST_SUITE_P(
     Samples, CanvasChart,
-    testing::Values(SampleChart{"HourlyCsv", "nukada_303011283322030_2025.csv", 1024, 768, ""},
-                    SampleChart{"HourlyCsvMidRange", "nukada_303011283322030_2025.csv", 800, 600, "4"},
+    testing::Values(SampleChart{"HourlyCsv", "nukada_303011283322030_2025.csv", 1024, 768, "", std::nullopt},
+                    SampleChart{"HourlyCsvMidRange", "nukada_303011283322030_2025.csv", 800, 600, "4", std::nullopt},
                     SampleChart{"DailyDischarge", "moshiri_301011281104010/daily", 1365, 717, "",
                                 SeriesKind::Discharge},
                     SampleChart{"HourlyDownloads", "moshiri_301011281104010/hourly", 517, 391, "", SeriesKind::Level}),

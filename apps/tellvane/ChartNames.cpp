@@ -12,8 +12,8 @@ namespace tellvane::cli {
 namespace {
 
 constexpr std::u16string_view kLevelMode = u"1", kDischargeMode = u"7";
-// The metadata sits in the last few kilobytes of the page; a larger file is not one
-// of ours and is not read whole.
+// A page of ours is a few tens of kilobytes; a larger file is not one of ours and is
+// not read.
 constexpr std::streamsize kMostPageBytes = 4 << 20;
 
 const char* kindOfMode(const std::u16string& mode) { return isDischarge(mode) ? "discharge" : "level"; }
@@ -63,9 +63,12 @@ std::string chartStem(const SelectedYear& selected) {
 }
 
 std::optional<std::u16string> pageTitleOf(const std::filesystem::path& pdf) {
-    std::ifstream in(pdf, std::ios::binary);
-    std::string bytes(static_cast<std::size_t>(kMostPageBytes), '\0');
-    in.read(bytes.data(), kMostPageBytes);
+    std::ifstream in(pdf, std::ios::binary | std::ios::ate);
+    const std::streamsize size = in ? static_cast<std::streamsize>(in.tellg()) : 0;
+    if (size <= 0 || size > kMostPageBytes) return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    in.seekg(0);
+    in.read(bytes.data(), size);
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     if (!bytes.starts_with("%PDF-")) return std::nullopt;
     constexpr std::string_view key = "/Title <FEFF";

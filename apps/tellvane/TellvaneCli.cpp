@@ -25,7 +25,12 @@ int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostre
     auto* render = app.add_subcommand("render", "Write the year's chart as PNG and its plotted page as PDF");
     addYearOptions(*render, renderOptions.year);
     addSizeOption(*render, renderOptions.size);
-    render->add_option("--out", renderOptions.out, "Folder for NO_YYYY.png and NO_YYYY.pdf")->capture_default_str();
+    render
+        ->add_option(
+            "--out", renderOptions.out,
+            "Folder for NO_YYYY.png and NO_YYYY.pdf (NO_YYYY_level or NO_YYYY_discharge when the folder holds the "
+            "other kind's chart of the year)")
+        ->capture_default_str();
 
     BatchOptions batchOptions;
     auto* batch = app.add_subcommand("batch", "Render every station-year of the data, with progress and a summary");

@@ -172,4 +172,4 @@ BENCHMARK(BM_PageFileWrite_Unsynced)->Apply(onTheWallClock);
 }  // namespace
 }  // namespace tellvane::bench
 
-int main(int argc, char** argv) { return tellvane::bench::runWithGuiApplication(argc, argv); }
+int main(int argc, char** argv) { return tellvane::bench::runBenchmarks(argc, argv); }

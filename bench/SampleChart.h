@@ -1,11 +1,9 @@
 #pragma once
-// The chart the Qt benchmarks time: the bundled sample year (額田, 2025, hourly
-// stage) loaded into a control as `tellvane render` hosts it, drawing on a Qt raster
-// surface and plotting PDF pages with the real plot document factory. Needs a
-// running QGuiApplication.
+// The chart the output benchmarks time: the bundled sample year (額田, 2025, hourly
+// stage) loaded into a control as `tellvane render` hosts it, drawing on a picture
+// in memory and plotting PDF pages with the real plot document factory.
 
 #include <benchmark/benchmark.h>
-#include <QGuiApplication>
 
 #include <iostream>
 #include <stdexcept>
@@ -15,7 +13,7 @@
 #include "apps/tellvane/RasterChart.h"
 #include "apps/tellvane/YearOptions.h"
 #include "common/Error.h"
-#include "qt/QtEventPump.h"
+#include "hostkit/SleepingEventPump.h"
 
 namespace tellvane::bench {
 
@@ -40,10 +38,10 @@ public:
     }
 
     TZenzu& control() { return chart_.control(); }
-    const RasterSurface& surface() const { return chart_.surface(); }
+    const cli::RasterChart& chart() const { return chart_; }
 
 private:
-    QtEventPump pump_;
+    SleepingEventPump pump_;
     cli::HostedYear year_;
     cli::RasterChart chart_;
 };
@@ -61,18 +59,15 @@ void reportingErrors(benchmark::State& state, Body body) {
     }
 }
 
-/// How the Qt benchmarks count: milliseconds of wall-clock time, since Qt and the
-/// plot document hand work to threads of their own, with the whole process's CPU
+/// How the output benchmarks count: milliseconds of wall-clock time, since the plot
+/// document hands work to a thread of its own, with the whole process's CPU
 /// time beside it. For ->Apply().
 inline void onTheWallClock(benchmark::internal::Benchmark* b) {
     b->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 }
 
-/// The main of a Qt benchmark: an offscreen QGuiApplication (unless the environment
-/// names another platform) around the benchmarks.
-inline int runWithGuiApplication(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+/// The main of an output benchmark.
+inline int runBenchmarks(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

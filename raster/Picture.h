@@ -16,4 +16,14 @@ struct PictureView {
     const std::uint32_t* row(int y) const { return pixels + static_cast<std::size_t>(y) * stride; }
 };
 
+/// A picture drawn into: the same rows, writable.
+struct MutablePicture {
+    std::uint32_t* pixels = nullptr;
+    int width = 0;
+    int height = 0;
+    std::size_t stride = 0;
+
+    std::uint32_t* row(int y) const { return pixels + static_cast<std::size_t>(y) * stride; }
+};
+
 }  // namespace tellvane::raster

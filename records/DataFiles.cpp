@@ -95,15 +95,27 @@ void readDownload(const fs::path& path, StationRecords& records) {
     readWaterDbFile(readWholeFile(path), path.string(), records);
 }
 
+// A buffer for reading chunks of at most the given number of bytes, left
+// uninitialised: a small file's read should not pay for clearing a megabyte.
+std::unique_ptr<char[]> chunkBuffer(std::uintmax_t bytes) {
+    return std::unique_ptr<char[]>(
+        new char[static_cast<std::size_t>(std::clamp<std::uintmax_t>(bytes, 1, kChunkBytes))]);
+}
+
 void readCsv(const fs::path& path, StationRecords& records) {
     const File file = openToRead(path);
-    std::string buffer(kChunkBytes, '\0');
+    std::error_code ec;
+    const std::uintmax_t size = fs::file_size(path, ec);
+    // One byte more than the file holds, so that its end is seen in the first read.
+    const std::size_t chunk =
+        ec ? kChunkBytes : static_cast<std::size_t>(std::min<std::uintmax_t>(size + 1, kChunkBytes));
+    const std::unique_ptr<char[]> buffer = chunkBuffer(chunk);
     readHourlyCsv(
         [&] {
-            const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file.get());
+            const std::size_t got = std::fread(buffer.get(), 1, chunk, file.get());
             if (got == 0 && std::ferror(file.get()))
                 throw InputError(path.string(), 0, std::string("cannot be read to its end: ") + std::strerror(errno));
-            return std::string_view(buffer.data(), got);
+            return std::string_view(buffer.get(), got);
         },
         path.string(), records);
 }
@@ -113,16 +125,17 @@ void readCsvPart(const fs::path& path, const FileExtent& extent, StationRecords&
     const File file = openToRead(path);
     if (fseeko(file.get(), static_cast<off_t>(extent.begin), SEEK_SET) != 0)
         throw InputError(path.string(), 0, std::string("cannot be read again: ") + std::strerror(errno));
-    std::string buffer(kChunkBytes, '\0');
     std::uint64_t left = extent.end - extent.begin;
+    const std::size_t chunk = static_cast<std::size_t>(std::clamp<std::uint64_t>(left, 1, kChunkBytes));
+    const std::unique_ptr<char[]> buffer = chunkBuffer(chunk);
     readHourlyCsv(
         [&] {
-            const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(left, buffer.size()));
-            const std::size_t got = std::fread(buffer.data(), 1, want, file.get());
+            const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(left, chunk));
+            const std::size_t got = std::fread(buffer.get(), 1, want, file.get());
             if (got < want)
                 throw InputError(path.string(), 0, "is shorter than when it was read first: it has been changed");
             left -= got;
-            return std::string_view(buffer.data(), got);
+            return std::string_view(buffer.get(), got);
         },
         path.string(), records, CsvStart{static_cast<long>(extent.line), extent.begin});
 }

@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-svg-dev fonts-ipafont-gothic
     libcli11-dev nlohmann-json3-dev libspng-dev libcsv-dev libisal-dev
     poppler-utils clang libclang-rt-14-dev time
-    libharfbuzz-dev zlib1g-dev qpdf libxml2-utils
+    libharfbuzz-dev libfreetype-dev zlib1g-dev qpdf libxml2-utils
     emscripten chromium libharfbuzz-bin woff2 python3 dpkg-dev
 )
 

@@ -1,18 +1,19 @@
 #pragma once
-// A control as the command line hosts it for real output: drawing on a Qt raster
-// surface, plotting PDF pages with the pens of the user's settings file.
+// A control as the command line hosts it for real output: drawing on a picture in
+// memory, plotting PDF pages with the pens of the user's settings file. No toolkit:
+// the texts are drawn with FreeType in the page writer's face.
 
 #include <ostream>
 #include <string>
 
 #include "apps/tellvane/YearOptions.h"
+#include "canvas/CanvasSurface.h"
 #include "control/TZenzu.h"
 #include "hostkit/HeadlessPlatform.h"
+#include "hostkit/IniSettingsStore.h"
 #include "pagewriter/PageDocument.h"
 #include "platform/EventPump.h"
-#include "qt/PageWriterWaking.h"
-#include "qt/QtSettingsStore.h"
-#include "qt/RasterSurface.h"
+#include "raster/PictureCanvas.h"
 
 namespace tellvane::cli {
 
@@ -20,21 +21,23 @@ class RasterChart {
 public:
     /// A chart of the size; events is polled while a plotted page is written, and
     /// libraryDirectory (absolute, no trailing separator) is where the page goes.
-    /// Messages go to err. Needs a running QGuiApplication; may be used on any
-    /// thread, one thread at a time.
+    /// Messages go to err. May be used on any thread, one thread at a time.
     RasterChart(ChartSize size, EventPump& events, std::ostream& err, std::u16string libraryDirectory);
     RasterChart(const RasterChart&) = delete;
     RasterChart& operator=(const RasterChart&) = delete;
 
-    /// The control drawing on the surface.
+    /// The control drawing on the picture.
     TZenzu& control() { return control_; }
-    /// The chart's picture.
-    const RasterSurface& surface() const { return surface_; }
+    /// The chart's picture as it stands.
+    raster::PictureView picture() const { return picture_.picture(); }
+    /// Writes the chart's picture as a PNG file; fails with Path/File access error.
+    void savePng(const std::string& path) const;
 
 private:
-    RasterSurface surface_;
-    QtSettingsStore settings_;
-    pagewriter::PageDocumentFactory plots_{qtPageWriterOptions()};
+    raster::PictureCanvas picture_;
+    canvas::CanvasSurface surface_{picture_};
+    IniSettingsStore settings_;
+    pagewriter::PageDocumentFactory plots_;
     HeadlessPlatform headless_;
     TZenzu control_;
 };

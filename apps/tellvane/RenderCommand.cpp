@@ -4,7 +4,7 @@
 #include "apps/tellvane/Guarded.h"
 #include "apps/tellvane/HostedYear.h"
 #include "apps/tellvane/YearCharts.h"
-#include "qt/QtEventPump.h"
+#include "hostkit/SleepingEventPump.h"
 
 namespace tellvane::cli {
 
@@ -15,7 +15,7 @@ int runRender(const RenderOptions& options, std::ostream& out, std::ostream& err
         const ChartPaths paths = chartPaths(dir, stemInFolder(dir, year.selected(), year.mode()));
         // The control builds the page's path from the library's directory, which
         // must not depend on the folder the control happens to run in.
-        QtEventPump events;
+        SleepingEventPump events;
         if (!writeYearCharts(year, options.size, paths, std::filesystem::absolute(dir), events, err))
             return kBlockNotLoaded;
         out << paths.png.string() << '\n' << paths.pdf.string() << '\n';

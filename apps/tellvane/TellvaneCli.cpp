@@ -8,7 +8,6 @@
 
 #include "apps/tellvane/Commands.h"
 #include "apps/tellvane/ExitCode.h"
-#include "apps/tellvane/GuiApplicationScope.h"
 
 namespace tellvane::cli {
 
@@ -71,9 +70,6 @@ int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostre
     } catch (const CLI::ParseError& e) {
         return app.exit(e, out, err) == 0 ? kSuccess : kBadInput;
     }
-    // Every command but trace draws with Qt.
-    std::optional<GuiApplicationScope> gui;
-    if (!trace->parsed()) gui.emplace();
     const int code = [&] {
         if (trace->parsed()) return runTrace(traceOptions, out, err);
         if (render->parsed()) return runRender(renderOptions, out, err);

@@ -6,13 +6,13 @@
 #include "common/Error.h"
 #include "common/Text.h"
 #include "plot/PlotOutput.h"
-#include "qt/QtErrors.h"
+#include "raster/RasterErrors.h"
 
 namespace tellvane::cli {
 namespace {
 
 [[noreturn]] void fileAccess(const std::string& what, const std::error_code& ec) {
-    throw Error(kFileAccess, "Path/File access error: " + what + ": " + ec.message());
+    throw Error(raster::kFileAccess, "Path/File access error: " + what + ": " + ec.message());
 }
 
 // A file written under a passing name; removed unless it was moved into place.
@@ -75,7 +75,7 @@ bool writeYearCharts(HostedYear& year, ChartSize size, const ChartPaths& paths, 
     makeFolder(paths.png.parent_path());
     const Staged picture{paths.png.string() + ".new"};
     try {
-        chart.surface().savePng(picture.path.string());
+        chart.savePng(picture.path.string());
     } catch (const Error& e) {  // the passing name is the tool's business, the user's is the one to name
         throw Error(e.number(), replaced(e.description(), picture.path.string(), paths.png.string()));
     }

@@ -7,7 +7,7 @@
 #include "apps/tellvane/HostedYear.h"
 #include "apps/tellvane/RasterChart.h"
 #include "apps/tellvane/YearOptions.h"
-#include "qt/QtEventPump.h"
+#include "hostkit/SleepingEventPump.h"
 #include "raster/ColourIndex.h"
 #include "tests/support/PngReference.h"
 
@@ -29,13 +29,9 @@ protected:
         ASSERT_TRUE(chart->control().NenZu());
     }
 
-    raster::PictureView picture() const {
-        const QImage& image = chart->surface().image();
-        return {reinterpret_cast<const std::uint32_t*>(image.constBits()), image.width(), image.height(),
-                static_cast<std::size_t>(image.bytesPerLine()) / 4};
-    }
+    raster::PictureView picture() const { return chart->picture(); }
 
-    QtEventPump pump;
+    SleepingEventPump pump;
     std::unique_ptr<cli::HostedYear> year;
     std::unique_ptr<cli::RasterChart> chart;
 };
@@ -54,7 +50,7 @@ TEST_F(SampleChartPng, EveryIndexingPathAgreesWithThePortableOne) {
 
 TEST_F(SampleChartPng, DecodesToTheSamePixelsAsTheReferenceEncoder) {
     const fs::path path = fs::temp_directory_path() / ("tellvane-sample-" + std::to_string(::getpid()) + ".png");
-    chart->surface().savePng(path.string());
+    chart->savePng(path.string());
     const std::vector<std::uint32_t> written = test::decodePng(test::fileBytes(path.string()));
     fs::remove(path);
     const std::vector<std::uint32_t> reference =

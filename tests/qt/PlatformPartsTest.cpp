@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "common/Text.h"
+#include "hostkit/IniSettingsStore.h"
 #include "qt/LoadedLibraryLocation.h"
 #include "qt/QtErrors.h"
 #include "qt/QtEventPump.h"
@@ -96,6 +97,31 @@ TEST_F(SettingsFile, AnythingNotStoredGivesTheFallback) {
     EXPECT_EQ(pen("sen1pen", u"x"), u"x");  // keys match exactly
     EXPECT_EQ(store.read(u"BRACKENLY", u"OTHER", u"Sen1Pen", u"y"), u"y");
     EXPECT_EQ(store.read(u"ANOTHER", u"SETTING", u"Sen1Pen", u"z"), u"z");
+}
+
+// The command line reads the same files without a toolkit: it must find what the
+// desktop's settings find, in every form a hand-edited file may take.
+TEST_F(SettingsFile, TheToolkitFreeStoreReadsWhatQtReads) {
+    const char* files[] = {
+        "[SETTING]\nSen1Pen=4\n",
+        "[SETTING]\r\nSen1Pen = 4 \r\nSen2Pen=\t5\t\r\n",
+        "; a comment\n[SETTING]\nSen1Pen=4 ; pen of the step line\nSen2Pen=\"5\"\n",
+        "[SETTING]\nSen1Pen=\"4;5\"\nSen2Pen=\"a\\tb\\\"c\\\\\"\n",
+        "[SETTING]\nSen1Pen=1, 2 ,3\nSen2Pen=\" x \", y\n",
+        "[SETTING]\nSen1Pen=4\nSen1Pen=5\n[OTHER]\nSen2Pen=6\n[SETTING]\nSen2Pen=7\n",
+        "[SETTING]\nSen1Pen=\nSen2Pen=\\x41\\101\n",
+        "[Setting]\nSen1Pen=4\n[SETTING]\nsen2pen=5\n",
+        "Sen1Pen=3\n[SETTING]\nTytlePen=6.5\n",
+    };
+    IniSettingsStore ini;
+    for (const char* file : files) {
+        write(file);
+        for (const char* key : {"Sen1Pen", "Sen2Pen", "TytlePen", "sen2pen"})
+            EXPECT_EQ(ini.read(u"BRACKENLY", u"SETTING", fromUtf8(key), u"-"), pen(key, u"-"))
+                << "key " << key << " in:\n"
+                << file;
+    }
+    EXPECT_EQ(IniSettingsStore::filePath(u"BRACKENLY").string(), QtSettingsStore::filePath(u"BRACKENLY").toStdString());
 }
 
 TEST_F(SettingsFile, AnUnreadableFileFails) {

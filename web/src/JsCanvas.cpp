@@ -21,12 +21,12 @@ void JsCanvas::fill(int x, int y, int width, int height, std::uint32_t rgb) {
     tellvane_canvas_fill(x, y, width, height, static_cast<int>(rgb));
 }
 
-void JsCanvas::run(const PixelRun& r, std::uint32_t rgb) {
+void JsCanvas::run(const canvas::PixelRun& r, std::uint32_t rgb) {
     tellvane_canvas_run(r.x, r.y, r.length, r.vertical, r.dotted, static_cast<int>(rgb));
 }
 
 // The ascent in the upper 16 bits, the height in the lower.
-FontMetrics JsCanvas::metrics(double pixels, bool bold) {
+canvas::FontMetrics JsCanvas::metrics(double pixels, bool bold) {
     const int packed = tellvane_canvas_metrics(pixels, bold);
     return {packed >> 16, packed & 0xFFFF};
 }

@@ -45,7 +45,7 @@ std::string stationJson(const StationRecords& records, const StationCatalogue& c
 
 }  // namespace
 
-WebChart::WebChart(Canvas& canvas, PlotDocumentFactory& plots)
+WebChart::WebChart(canvas::Canvas& canvas, PlotDocumentFactory& plots)
     : surface_(canvas), control_(Platform{area_, surface_, screen_, messages_, settings_, folder_, events_, plots}) {}
 
 // Bad input, an open choice and a run-time error all become the page's message.

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "canvas/CanvasSurface.h"
 #include "control/TZenzu.h"
 #include "hostkit/HeadlessPlatform.h"
 #include "platform/Platform.h"
@@ -16,7 +17,6 @@
 #include "records/StationRecords.h"
 #include "records/YearBlockSource.h"
 #include "records/YearSelection.h"
-#include "web/src/CanvasSurface.h"
 #include "web/src/JsCanvas.h"
 #include "web/src/WebPlatform.h"
 
@@ -32,7 +32,7 @@ struct PageFile {
 class WebChart {
 public:
     /// A chart drawing on the canvas.
-    explicit WebChart(Canvas& canvas, PlotDocumentFactory& plots);
+    explicit WebChart(canvas::Canvas& canvas, PlotDocumentFactory& plots);
 
     /// Reads the data files (and the station catalogue, when its name is not
     /// empty) in place of the earlier ones: {"stations": [{"station", "name",
@@ -64,7 +64,7 @@ private:
     EmptySettings settings_;                 // every pen as it comes, as without a settings file
     FixedLibraryLocation folder_{u"/plot"};  // the module's own file system
     IdleEventPump events_;
-    CanvasSurface surface_;
+    canvas::CanvasSurface surface_;
     TZenzu control_;
     std::shared_ptr<const Files> files_;
     std::shared_ptr<const Files> shownFiles_;  // what the chart's source reads

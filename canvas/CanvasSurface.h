@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <string>
 
+#include "canvas/Canvas.h"
 #include "platform/DrawingSurface.h"
-#include "web/src/Canvas.h"
 
-namespace tellvane::web {
+namespace tellvane::canvas {
 
 class CanvasSurface : public DrawingSurface {
 public:
@@ -60,4 +60,4 @@ private:
     double textX_ = 0, textY_ = 0;
 };
 
-}  // namespace tellvane::web
+}  // namespace tellvane::canvas

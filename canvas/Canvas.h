@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string>
 
-#include "web/src/LinePixels.h"
+#include "canvas/LinePixels.h"
 
-namespace tellvane::web {
+namespace tellvane::canvas {
 
 /// A font's vertical extent in whole pixels.
 struct FontMetrics {
@@ -31,4 +31,4 @@ public:
     virtual void text(int x, int baseline, const std::string& utf8, double pixels, bool bold, std::uint32_t rgb) = 0;
 };
 
-}  // namespace tellvane::web
+}  // namespace tellvane::canvas

@@ -1,11 +1,11 @@
-#include "web/src/LinePixels.h"
+#include "canvas/LinePixels.h"
 
 #include <cmath>
 #include <cstdint>
 #include <utility>
 #include <vector>
 
-namespace tellvane::web {
+namespace tellvane::canvas {
 namespace {
 
 using Fixed16 = std::int64_t;  // 16.16
@@ -143,4 +143,4 @@ void linePixels(int x1, int y1, int x2, int y2, bool dotted, int width, int heig
     emitRuns(pixels, dotted, width, height, sink);
 }
 
-}  // namespace tellvane::web
+}  // namespace tellvane::canvas

@@ -1,5 +1,6 @@
 // The canvas surface sets the same pixels as the desktop's raster surface, texts
-// aside: for whole charts of the samples and for every kind of call at random.
+// aside: for whole charts of the samples and for every kind of call at random; and
+// over the picture in memory, texts included, it looks as the desktop's does.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -7,14 +8,16 @@
 #include <random>
 #include <string>
 
+#include "canvas/CanvasSurface.h"
 #include "control/TZenzu.h"
+#include "pagewriter/PageWriterOptions.h"
 #include "qt/RasterSurface.h"
+#include "raster/PictureCanvas.h"
 #include "records/DataFiles.h"
 #include "records/YearBlockSource.h"
 #include "records/YearSelection.h"
+#include "tests/canvas/PixelCanvas.h"
 #include "tests/support/FakePlatform.h"
-#include "tests/web/PixelCanvas.h"
-#include "web/src/CanvasSurface.h"
 
 namespace tellvane {
 namespace {
@@ -44,11 +47,13 @@ std::string differences(const QImage& qt, const test::PixelCanvas& canvas) {
 }
 
 // Both surfaces behind one interface: every call goes to each.
+template <typename QtSurface>
 class BothSurfaces : public DrawingSurface {
 public:
-    TextlessRasterSurface qt;
-    test::PixelCanvas pixels;
-    web::CanvasSurface canvas{pixels};
+    explicit BothSurfaces(canvas::Canvas& pixels) : canvas(pixels) {}
+
+    QtSurface qt;
+    canvas::CanvasSurface canvas;
 
     float scaleWidth() override { return canvas.scaleWidth(); }
     float scaleHeight() override { return canvas.scaleHeight(); }
@@ -84,39 +89,91 @@ struct SampleChart {
 };
 void PrintTo(const SampleChart& c, std::ostream* os) { *os << c.name; }
 
-class CanvasChart : public testing::TestWithParam<SampleChart> {};
+// A control of its own drawing a sample year on the surface at the chart's size.
+struct SampleHost {
+    SampleHost(const SampleChart& c, DrawingSurface& surface)
+        : records(loadRecords({std::filesystem::path(TELLVANE_SAMPLES_DIR) / c.data})),
+          selected(selectYear(records, {std::nullopt, std::nullopt, c.kind})),
+          source(selected.series, selected.year, namesOf(selected, {})),
+          control(Platform{container, surface, screen, messages, settings, library, events, plots}) {
+        container.width = static_cast<float>(c.width * 15);
+        container.height = static_cast<float>(c.height * 15);
+        control.setEvents(&source);
+        control.setKansokujoNO(selected.station);
+        control.setSeireki(selected.year);
+        control.setMode(*c.mode ? std::u16string(c.mode, c.mode + std::char_traits<char>::length(c.mode))
+                                : modeOf(selected, std::nullopt));
+        control.Resize();
+    }
+    // The chart drawn again at another size, over what was there.
+    void redrawNarrower(const SampleChart& c) {
+        container.width = static_cast<float>(c.height * 15);
+        control.Resize();
+        control.ReGRaph();
+    }
 
-TEST_P(CanvasChart, SetsTheDesktopSurfacesPixels) {
-    const SampleChart& c = GetParam();
-    const StationRecords records = loadRecords({std::filesystem::path(TELLVANE_SAMPLES_DIR) / c.data});
-    const SelectedYear selected = selectYear(records, {std::nullopt, std::nullopt, c.kind});
-    YearBlockSource source(selected.series, selected.year, namesOf(selected, {}));
-
-    BothSurfaces surfaces;
+    StationRecords records;
+    SelectedYear selected;
+    YearBlockSource source;
     test::FakeContainer container;
-    container.width = static_cast<float>(c.width * 15);
-    container.height = static_cast<float>(c.height * 15);
     test::FakeScreen screen;
     test::FakeMessageBox messages;
     test::FakeSettings settings;
     test::FakeLibrary library;
     test::FakeEventPump events;
     test::FakePlotFactory plots;
-    TZenzu control(Platform{container, surfaces, screen, messages, settings, library, events, plots});
-    control.setEvents(&source);
-    control.setKansokujoNO(selected.station);
-    control.setSeireki(selected.year);
-    control.setMode(*c.mode ? std::u16string(c.mode, c.mode + std::char_traits<char>::length(c.mode))
-                            : modeOf(selected, std::nullopt));
-    control.Resize();
-    ASSERT_TRUE(control.NenZu());
-    EXPECT_GT(surfaces.pixels.texts, 20);
-    EXPECT_EQ(differences(surfaces.qt.image(), surfaces.pixels), "");
-    // Drawn again at another size, over what was there.
-    container.width = static_cast<float>(c.height * 15);
-    control.Resize();
-    control.ReGRaph();
-    EXPECT_EQ(differences(surfaces.qt.image(), surfaces.pixels), "");
+    TZenzu control;
+};
+
+class CanvasChart : public testing::TestWithParam<SampleChart> {};
+
+TEST_P(CanvasChart, SetsTheDesktopSurfacesPixels) {
+    test::PixelCanvas pixels;
+    BothSurfaces<TextlessRasterSurface> surfaces(pixels);
+    SampleHost host(GetParam(), surfaces);
+    ASSERT_TRUE(host.control.NenZu());
+    EXPECT_GT(pixels.texts, 20);
+    EXPECT_EQ(differences(surfaces.qt.image(), pixels), "");
+    host.redrawNarrower(GetParam());
+    EXPECT_EQ(differences(surfaces.qt.image(), pixels), "");
+}
+
+// The largest difference of a colour channel between the desktop's picture and the
+// one in memory, texts included, and how many pixels differ at all.
+struct TextDifference {
+    int largest = 0;
+    long pixels = 0;
+};
+
+TextDifference compared(const QImage& qt, raster::PictureView picture) {
+    TextDifference d;
+    for (int y = 0; y < qt.height(); ++y)
+        for (int x = 0; x < qt.width(); ++x) {
+            const std::uint32_t a = qt.pixel(x, y), b = picture.row(y)[x];
+            if ((a & 0xFFFFFF) == (b & 0xFFFFFF)) continue;
+            ++d.pixels;
+            for (int shift = 0; shift <= 16; shift += 8)
+                d.largest = std::max(
+                    d.largest, std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)));
+        }
+    return d;
+}
+
+// The command line draws without a toolkit; its texts must look as the desktop's:
+// the same glyphs in the same places, a level of rounding apart at their edges.
+TEST_P(CanvasChart, InMemoryLooksLikeTheDesktopsPictureTextsIncluded) {
+    raster::PictureCanvas picture(pagewriter::existingFile(pagewriter::defaultTypefaces().front()));
+    BothSurfaces<RasterSurface> surfaces(picture);
+    SampleHost host(GetParam(), surfaces);
+    ASSERT_TRUE(host.control.NenZu());
+    for (int round = 0; round < 2; ++round) {
+        const QImage& qt = surfaces.qt.image();
+        ASSERT_EQ(qt.size(), QSize(picture.picture().width, picture.picture().height));
+        const TextDifference d = compared(qt, picture.picture());
+        EXPECT_LE(d.largest, 2) << d.pixels << " pixels differ, round " << round;
+        EXPECT_LE(d.pixels, qt.width() * qt.height() / 1000) << "round " << round;
+        host.redrawNarrower(GetParam());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -138,7 +195,8 @@ TEST(CanvasSurface, SetsTheDesktopSurfacesPixelsForAnyCall) {
     std::uniform_int_distribution<int> kind(0, 9), colour(0, 15);
     int compared = 0;
     for (int round = 0; round < 100; ++round) {
-        BothSurfaces s;
+        test::PixelCanvas pixels;
+        BothSurfaces<TextlessRasterSurface> s(pixels);
         s.setWidth(97 * 15);
         s.setHeight(83 * 15);
         s.clear();
@@ -161,7 +219,7 @@ TEST(CanvasSurface, SetsTheDesktopSurfacesPixelsForAnyCall) {
                 what = "filled box";
                 s.fillBox(a, b, c, d, colour(random));
             }
-            ASSERT_EQ(differences(s.qt.image(), s.pixels), "")
+            ASSERT_EQ(differences(s.qt.image(), pixels), "")
                 << what << " (" << a << ", " << b << ") (" << c << ", " << d << ") kind " << k;
             ++compared;
         }

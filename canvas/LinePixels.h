@@ -6,7 +6,7 @@
 
 #include <functional>
 
-namespace tellvane::web {
+namespace tellvane::canvas {
 
 /// A run of pixels: length pixels from (x, y) along a row, or along a column when
 /// vertical; every other one of them (the first set) when dotted.
@@ -20,4 +20,4 @@ struct PixelRun {
 void linePixels(int x1, int y1, int x2, int y2, bool dotted, int width, int height,
                 const std::function<void(const PixelRun&)>& sink);
 
-}  // namespace tellvane::web
+}  // namespace tellvane::canvas

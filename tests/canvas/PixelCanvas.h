@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "web/src/Canvas.h"
+#include "canvas/Canvas.h"
 
 namespace tellvane::test {
 
-class PixelCanvas : public web::Canvas {
+class PixelCanvas : public canvas::Canvas {
 public:
     int width = 0, height = 0;
     std::vector<std::uint32_t> pixels;  ///< 0xRRGGBB, row by row
@@ -27,11 +27,11 @@ public:
         for (int j = std::max(y, 0); j < std::min(y + h, height); ++j)
             for (int i = std::max(x, 0); i < std::min(x + w, width); ++i) set(i, j, rgb);
     }
-    void run(const web::PixelRun& r, std::uint32_t rgb) override {
+    void run(const canvas::PixelRun& r, std::uint32_t rgb) override {
         for (int k = 0; k < r.length; k += r.dotted ? 2 : 1)
             set(r.vertical ? r.x : r.x + k, r.vertical ? r.y + k : r.y, rgb);
     }
-    web::FontMetrics metrics(double, bool) override { return {12, 16}; }
+    canvas::FontMetrics metrics(double, bool) override { return {12, 16}; }
     void text(int, int, const std::string&, double, bool, std::uint32_t) override { ++texts; }
 
 private:

@@ -1,4 +1,4 @@
-#include "web/src/CanvasSurface.h"
+#include "canvas/CanvasSurface.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,7 +8,7 @@
 #include "common/Text.h"
 #include "platform/Palette.h"
 
-namespace tellvane::web {
+namespace tellvane::canvas {
 namespace {
 
 constexpr float kInitialFontPoints = 10;    // as the desktop surface starts
@@ -146,4 +146,4 @@ void CanvasSurface::print(const std::u16string& text) {
     textY_ += metrics.height;
 }
 
-}  // namespace tellvane::web
+}  // namespace tellvane::canvas

@@ -13,6 +13,8 @@
 
 namespace tellvane::raster {
 
+struct DrawnGlyph;
+
 /// A font's vertical extent in whole pixels.
 struct TextMetrics {
     int ascent = 0;
@@ -21,7 +23,8 @@ struct TextMetrics {
 
 class GlyphText {
 public:
-    /// The face in the file (TrueType or OpenType), opened at the first text. Fails
+    /// The face in the file (TrueType or OpenType), opened at the first text on each
+    /// thread and kept by the thread, with the glyphs drawn, for the next texts. Fails
     /// with File access error naming the file when it cannot be read as a face.
     explicit GlyphText(std::string fontFile);
     ~GlyphText();
@@ -38,10 +41,10 @@ public:
 private:
     struct Face;
     Face& face();
-    void setSize(int pixels);
+    void setSize(Face& face, int pixels);
+    DrawnGlyph rendered(Face& face, unsigned index, int size, bool embolden, int quarter);
 
     std::string file_;
-    std::unique_ptr<Face> face_;
 };
 
 }  // namespace tellvane::raster

@@ -15,9 +15,26 @@ namespace {
 
 constexpr std::size_t kHugePage = std::size_t{2} << 20;
 
+// The last large picture a thread let go of, kept for its next chart of the same
+// size: a batch draws chart after chart, and the kernel would otherwise unmap the
+// picture and clear it anew every time.
+struct SparePicture {
+    std::uint32_t* pixels = nullptr;
+    std::size_t bytes = 0;
+    ~SparePicture() { std::free(pixels); }
+};
+thread_local SparePicture spare;
+
 }  // namespace
 
-void PictureCanvas::Release::operator()(std::uint32_t* pixels) const { std::free(pixels); }
+void PictureCanvas::Release::operator()(std::uint32_t* pixels) const {
+    if (bytes >= kHugePage / 2 && !spare.pixels) {
+        spare.pixels = pixels;
+        spare.bytes = bytes;
+        return;
+    }
+    std::free(pixels);
+}
 
 // A chart's few megabytes of pixels, faulted in page by page, cost the kernel more
 // than drawing the chart does; pictures of a megabyte or more are therefore asked
@@ -27,15 +44,16 @@ PictureCanvas::Pixels PictureCanvas::allocate(std::size_t count) {
     if (bytes < kHugePage / 2) {
         auto* small = static_cast<std::uint32_t*>(std::malloc(bytes));
         if (!small) throw Error(kOutOfMemory, "Out of memory");
-        return Pixels(small);
+        return Pixels(small, Release{bytes});
     }
     const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+    if (spare.pixels && spare.bytes == rounded) return Pixels(std::exchange(spare.pixels, nullptr), Release{rounded});
     auto* pixels = static_cast<std::uint32_t*>(std::aligned_alloc(kHugePage, rounded));
     if (!pixels) throw Error(kOutOfMemory, "Out of memory");
 #ifdef MADV_HUGEPAGE
     ::madvise(pixels, rounded, MADV_HUGEPAGE);  // a hint: without huge pages the picture works the same
 #endif
-    return Pixels(pixels);
+    return Pixels(pixels, Release{rounded});
 }
 
 PictureCanvas::PictureCanvas(std::string fontFile) : text_(std::move(fontFile)) {}

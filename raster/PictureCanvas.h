@@ -29,7 +29,9 @@ public:
 
 private:
     struct Release {
+        explicit Release(std::size_t allocated = 0) : bytes(allocated) {}
         void operator()(std::uint32_t* pixels) const;
+        std::size_t bytes;
     };
     using Pixels = std::unique_ptr<std::uint32_t[], Release>;
     static Pixels allocate(std::size_t count);
@@ -37,7 +39,7 @@ private:
 
     GlyphText text_;
     int width_ = 0, height_ = 0;
-    Pixels pixels_;
+    Pixels pixels_{nullptr, Release(0)};
 };
 
 }  // namespace tellvane::raster

@@ -18,6 +18,7 @@
 #include "tests/qt/Pixels.h"
 #include "tests/qt/TemporaryConfigHome.h"
 #include "tests/support/ErrorOf.h"
+#include "tests/support/Trace.h"
 #include "tests/support/YearHost.h"
 
 namespace tellvane {
@@ -163,12 +164,6 @@ TEST(TZenzuWidget, AFailedBlocksMessageGoesToTheGivenMessageBox) {
     EXPECT_NE(err.find("確認\n水位データ読込みエラーです。\n何かキーを押してください。\n"), std::string::npos) << err;
 }
 
-bool hasLine(const std::vector<std::string>& lines, const std::string& op, const std::string& part) {
-    for (const auto& l : lines)
-        if (l.find("\"op\":\"" + op + "\"") != std::string::npos && l.find(part) != std::string::npos) return true;
-    return false;
-}
-
 TEST(TZenzuWidget, ThePlottedPageTakesItsPensFromTheSettingsFile) {
     test::TemporaryConfigHome home;
     ASSERT_TRUE(home.write(QStringLiteral("BRACKENLY"),
@@ -184,11 +179,11 @@ TEST(TZenzuWidget, ThePlottedPageTakesItsPensFromTheSettingsFile) {
     ASSERT_TRUE(w.control().NenZu());
     w.control().NenzuSakuzu();
     const auto& lines = documents.lines();
-    EXPECT_TRUE(hasLine(lines, "DrawTitle", "\"pen\":8"));
-    EXPECT_TRUE(hasLine(lines, "DrawLine", "\"pen\":\"3\""));  // the staircase's pen, handed on as text
-    EXPECT_TRUE(hasLine(lines, "DrawLine", "\"pen\":7"));
-    EXPECT_TRUE(hasLine(lines, "OutputToFile", "/srv/charts/M_g_l.kvd"));
-    EXPECT_TRUE(hasLine(lines, "CloseDocument", ""));
+    EXPECT_TRUE(test::hasLine(lines, "DrawTitle", "\"pen\":8"));
+    EXPECT_TRUE(test::hasLine(lines, "DrawLine", "\"pen\":\"3\""));  // the staircase's pen, handed on as text
+    EXPECT_TRUE(test::hasLine(lines, "DrawLine", "\"pen\":7"));
+    EXPECT_TRUE(test::hasLine(lines, "OutputToFile", "/srv/charts/M_g_l.kvd"));
+    EXPECT_TRUE(test::hasLine(lines, "CloseDocument", ""));
     EXPECT_EQ(documents.alive(), 0);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);  // the busy pointer is gone again
 }

@@ -5,7 +5,9 @@ const $ = (id) => document.getElementById(id);
 let language = "ja";
 let chart = null;       // the module's chart
 let stations = [];      // as the last good load listed them
-let shown = null;       // the station-year drawn
+let shown = null;       // the station-year drawn, with the request that drew it
+let files = null;       // the files the chart holds, as it read them
+const pages = new PlottedPages();
 
 function say(text) {
   $("message").textContent = text || "";
@@ -38,12 +40,12 @@ function showYears() {
 }
 
 function draw() {
-  const a = answer(chart.choose($("station").value, Number($("year").value) || 0, $("kind").value));
-  shown = a;
+  const request = { station: $("station").value, year: Number($("year").value) || 0, kind: $("kind").value, limits: null };
+  const a = answer(chart.choose(request.station, request.year, request.kind));
+  shown = { ...a, request };
   $("max").value = a.max;
   $("min").value = a.min;
-  $("save-png").disabled = false;
-  $("save-json").disabled = false;
+  for (const id of ["save-png", "save-json", "save-pdf", "save-svg"]) $(id).disabled = false;
   return a;
 }
 
@@ -66,6 +68,7 @@ async function load(entries, catalogueEntry) {
       names.delete();
       texts.delete();
     }
+    files = { names: data.names, texts: data.texts, catalogueName: catalogue.names[0], catalogueText: catalogue.texts[0] };
     stations = a.stations;
     showStations();
     draw();
@@ -116,7 +119,9 @@ function setUp() {
   $("kind").addEventListener("change", choose);
   $("apply").addEventListener("click", () => {
     try {
-      const a = answer(chart.setLimits($("max").value, $("min").value));
+      const limits = { max: $("max").value, min: $("min").value };
+      const a = answer(chart.setLimits(limits.max, limits.min));
+      if (shown) shown.request.limits = limits;  // the plotted page is asked for the same
       $("max").value = a.max;
       $("min").value = a.min;
       say("");
@@ -134,6 +139,8 @@ function setUp() {
       say(e.message);
     }
   });
+  $("save-pdf").addEventListener("click", () => savePage("pdf"));
+  $("save-svg").addEventListener("click", () => savePage("svg"));
   $("language").addEventListener("click", () => {
     language = language === "ja" ? "en" : "ja";
     applyLabels(language);
@@ -146,6 +153,25 @@ function statsText() {
   const text = chart.stats();
   answer(text.startsWith('{"error"') ? text : "{}");
   return text + "\n";
+}
+
+// The plotted page of the chart on screen as a Blob, "pdf" or "svg".
+function plottedPage(format) {
+  return pages.write(format, files, { ...shown.request, width: canvas.width, height: canvas.height });
+}
+
+// The plotted page downloaded, named as the command line names it.
+async function savePage(format) {
+  if (!shown) return;
+  const { station, year } = shown;
+  try {
+    say(LABELS[language].writing);
+    const blob = await plottedPage(format);
+    download(blob, `${station}_${year}.${format}`);
+    say("");
+  } catch (e) {
+    say(e.message);
+  }
 }
 
 function resize() {
@@ -174,5 +200,5 @@ window.tellvaneReady = Promise.all([
   chart = new Module.Chart();
   setUp();
   resize();
-  window.tellvanePage = { chart, canvas, statsText };
+  window.tellvanePage = { chart, canvas, statsText, plottedPage };
 });

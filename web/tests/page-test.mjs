@@ -1,11 +1,15 @@
 // The page in real headless Chromium: the samples drawn with the native PNG's
-// pixels wherever no text is, bad input reported in the page with the chart left
-// as it was, a second load replacing the first, and no request but the page's own.
+// pixels wherever no text is, their plotted pages downloaded as the command line's
+// PDF bytes and as SVG holding its texts, bad input reported in the page with the
+// chart left as it was, a second load replacing the first, and no request but the
+// page's own.
 //
 // node --experimental-websocket page-test.mjs SITE CASES.json WORK
-// CASES.json: [{"name", "files": [paths], "png": native PNG path}] drawn at 1024x768.
-import { readFileSync, writeFileSync, mkdirSync, truncateSync, openSync, closeSync } from "node:fs";
-import { join } from "node:path";
+// CASES.json: [{"name", "files": [paths], "kind", "png", "pdf", "stats": the command
+// line's output}] drawn at 1024x768.
+import { execFileSync } from "node:child_process";
+import { readFileSync, writeFileSync, mkdirSync, truncateSync, openSync, closeSync, rmSync } from "node:fs";
+import { basename, join } from "node:path";
 import { launchChromium, openPage } from "./devtools.mjs";
 import { serve } from "./server.mjs";
 
@@ -44,6 +48,37 @@ await page.evaluate(`(() => { const a = document.getElementById("chart-area");
 await page.until(`window.tellvanePage.canvas.width === 1024`, "the chart area's size");
 
 const message = () => page.evaluate(`document.getElementById("message").textContent`);
+const writing = await page.evaluate(`LABELS[language].writing`);
+
+// Downloads land in a folder of the test's under the name the page gave them.
+const downloadFolder = join(work, "downloads");
+mkdirSync(downloadFolder, { recursive: true });
+const downloads = new Map();
+browser.listeners.push((m) => {
+  if (m.method === "Browser.downloadWillBegin") downloads.set(m.params.guid, { name: m.params.suggestedFilename });
+  if (m.method === "Browser.downloadProgress" && downloads.has(m.params.guid)) downloads.get(m.params.guid).state = m.params.state;
+});
+await browser.send("Browser.setDownloadBehavior", { behavior: "allow", downloadPath: downloadFolder, eventsEnabled: true });
+
+// Clicks the button and answers the file it downloads: {name, bytes}.
+async function downloadFrom(button) {
+  const before = new Set(downloads.keys());
+  await page.evaluate(`document.getElementById("${button}").click()`);
+  const end = Date.now() + 30000;
+  for (;;) {
+    const done = [...downloads].find(([guid, d]) => !before.has(guid) && d.state === "completed");
+    if (done) {
+      const path = join(downloadFolder, done[1].name);
+      const bytes = readFileSync(path);
+      rmSync(path);
+      return { name: done[1].name, bytes };
+    }
+    const m = await message();
+    if (m !== "" && m !== writing) throw new Error(`message: ${m}`);
+    if (Date.now() > end) throw new Error(`nothing downloaded from ${button}`);
+    await new Promise((r) => setTimeout(r, 20));
+  }
+}
 const picture = () => page.evaluate(`window.tellvanePage.canvas.picture().toDataURL()`);
 const stationsListed = () => page.evaluate(`Array.from(document.getElementById("station").options).map(o => o.value)`);
 
@@ -104,6 +139,28 @@ for (const [i, c] of cases.entries()) {
     const json = await page.evaluate("window.tellvanePage.statsText()");
     const native = readFileSync(c.stats, "utf8");
     expect(json === native, `page:\n${json.slice(0, 300)}\ncommand line:\n${native.slice(0, 300)}`);
+  });
+  await check(`${c.name}: the PDF is the command line's, byte for byte, under its name`, async () => {
+    const { name, bytes } = await downloadFrom("save-pdf");
+    const native = readFileSync(c.pdf);
+    expect(name === basename(c.pdf), `named ${name}, the command line's is ${basename(c.pdf)}`);
+    const at = bytes.findIndex((b, n) => b !== native[n]);
+    expect(bytes.equals(native), `${bytes.length} bytes against ${native.length}, first difference at ${at}`);
+  });
+  await check(`${c.name}: the SVG parses and holds every text of the PDF`, async () => {
+    const { name, bytes } = await downloadFrom("save-svg");
+    expect(name === basename(c.pdf).replace(/\.pdf$/, ".svg"), `named ${name}`);
+    const svg = bytes.toString("utf8");
+    const texts = await page.evaluate(`(() => {
+      const d = new DOMParser().parseFromString(${JSON.stringify(svg)}, "image/svg+xml");
+      if (d.querySelector("parsererror") || d.documentElement.localName !== "svg") return null;
+      return Array.from(d.querySelectorAll("text"), (t) => t.textContent).join("");
+    })()`);
+    expect(texts !== null, "not an SVG document");
+    const compact = texts.replace(/[\s\u3000]/g, "");
+    const words = execFileSync("pdftotext", ["-raw", "-enc", "UTF-8", c.pdf, "-"], { encoding: "utf8" }).split(/[\s\u3000]+/).filter(Boolean);
+    const missing = words.filter((w) => !compact.includes(w));
+    expect(words.length > 50 && missing.length === 0, `${words.length} words, missing ${missing.slice(0, 10)}`);
   });
 }
 

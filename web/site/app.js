@@ -130,11 +130,11 @@ function setUp() {
     }
   });
   $("save-png").addEventListener("click", () => {
-    canvas.picture().toBlob((blob) => download(blob, `${shown.station}_${shown.year}.png`), "image/png");
+    canvas.picture().toBlob((blob) => download(blob, `${fileStem()}.png`), "image/png");
   });
   $("save-json").addEventListener("click", () => {
     try {
-      download(new Blob([statsText()], { type: "application/json" }), `${shown.station}_${shown.year}.json`);
+      download(new Blob([statsText()], { type: "application/json" }), `${fileStem()}.json`);
     } catch (e) {
       say(e.message);
     }
@@ -146,6 +146,15 @@ function setUp() {
     applyLabels(language);
   });
   new ResizeObserver(() => resize()).observe($("chart-area"));
+}
+
+// The chart's files are named as the command line's batch names them: NO_YYYY, or
+// NO_YYYY_level and NO_YYYY_discharge when the data holds both kinds for the
+// station, so that neither download replaces the other.
+function fileStem() {
+  const station = stations.find((s) => s.station === shown.station);
+  const both = station && station.kinds.length > 1;
+  return `${shown.station}_${shown.year}${both ? "_" + shown.kind : ""}`;
 }
 
 // The year's numbers as `tellvane stats` prints them, line end included.
@@ -160,14 +169,14 @@ function plottedPage(format) {
   return pages.write(format, files, { ...shown.request, width: canvas.width, height: canvas.height });
 }
 
-// The plotted page downloaded, named as the command line names it.
+// The plotted page downloaded.
 async function savePage(format) {
   if (!shown) return;
-  const { station, year } = shown;
+  const stem = fileStem();
   try {
     say(LABELS[language].writing);
     const blob = await plottedPage(format);
-    download(blob, `${station}_${year}.${format}`);
+    download(blob, `${stem}.${format}`);
     say("");
   } catch (e) {
     say(e.message);

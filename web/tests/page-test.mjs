@@ -6,10 +6,10 @@
 //
 // node --experimental-websocket page-test.mjs SITE CASES.json WORK
 // CASES.json: [{"name", "files": [paths], "kind", "png", "pdf", "stats": the command
-// line's output}] drawn at 1024x768.
+// line's output, "stem": the name the page gives the downloads}] drawn at 1024x768.
 import { execFileSync } from "node:child_process";
 import { readFileSync, writeFileSync, mkdirSync, truncateSync, openSync, closeSync, rmSync } from "node:fs";
-import { basename, join } from "node:path";
+import { join } from "node:path";
 import { launchChromium, openPage } from "./devtools.mjs";
 import { serve } from "./server.mjs";
 
@@ -143,13 +143,13 @@ for (const [i, c] of cases.entries()) {
   await check(`${c.name}: the PDF is the command line's, byte for byte, under its name`, async () => {
     const { name, bytes } = await downloadFrom("save-pdf");
     const native = readFileSync(c.pdf);
-    expect(name === basename(c.pdf), `named ${name}, the command line's is ${basename(c.pdf)}`);
+    expect(name === `${c.stem}.pdf`, `named ${name}, not ${c.stem}.pdf`);
     const at = bytes.findIndex((b, n) => b !== native[n]);
     expect(bytes.equals(native), `${bytes.length} bytes against ${native.length}, first difference at ${at}`);
   });
   await check(`${c.name}: the SVG parses and holds every text of the PDF`, async () => {
     const { name, bytes } = await downloadFrom("save-svg");
-    expect(name === basename(c.pdf).replace(/\.pdf$/, ".svg"), `named ${name}`);
+    expect(name === `${c.stem}.svg`, `named ${name}, not ${c.stem}.svg`);
     const svg = bytes.toString("utf8");
     const texts = await page.evaluate(`(() => {
       const d = new DOMParser().parseFromString(${JSON.stringify(svg)}, "image/svg+xml");
@@ -163,6 +163,24 @@ for (const [i, c] of cases.entries()) {
     expect(words.length > 50 && missing.length === 0, `${words.length} words, missing ${missing.slice(0, 10)}`);
   });
 }
+
+await check("the plotted page takes the axis limits applied to the chart", async () => {
+  const last = cases[cases.length - 1];
+  await page.evaluate(`(() => { const max = document.getElementById("max"), min = document.getElementById("min");
+    const step = Number(max.value) - Number(min.value);
+    max.value = String(Number(max.value) + step); min.value = String(Number(min.value) - step);
+    document.getElementById("apply").click(); })()`);
+  const limits = await page.evaluate(`[document.getElementById("max").value, document.getElementById("min").value]`);
+  const { bytes } = await downloadFrom("save-pdf");
+  const pdf = join(work, "limits.pdf");
+  writeFileSync(pdf, bytes);
+  // The axis's labels come first on the page, up to the months.
+  const words = execFileSync("pdftotext", ["-raw", "-enc", "UTF-8", pdf, "-"], { encoding: "utf8" }).split(/\s+/);
+  const axis = words.slice(0, words.indexOf("１月")).map(Number);
+  expect(!bytes.equals(readFileSync(last.pdf)), "the page is the one without the limits");
+  expect(Math.max(...axis) === Number(limits[0]) && Math.min(...axis) === Number(limits[1]),
+    `limits ${limits}, the page's axis ${axis}`);
+});
 
 // Bad input, each leaving the last chart as it was.
 const dat = cases.find((c) => c.files.some((f) => f.endsWith(".dat")));

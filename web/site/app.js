@@ -5,7 +5,7 @@ const $ = (id) => document.getElementById(id);
 let language = "ja";
 let chart = null;       // the module's chart
 let stations = [];      // as the last good load listed them
-let shown = null;       // the station-year drawn, with the request that drew it
+let shown = null;       // the station-year drawn, with the request and the files that drew it
 let files = null;       // the files the chart holds, as it read them
 const pages = new PlottedPages();
 
@@ -42,7 +42,8 @@ function showYears() {
 function draw() {
   const request = { station: $("station").value, year: Number($("year").value) || 0, kind: $("kind").value, limits: null };
   const a = answer(chart.choose(request.station, request.year, request.kind));
-  shown = { ...a, request };
+  const station = stations.find((s) => s.station === a.station);
+  shown = { ...a, request, files, bothKinds: Boolean(station && station.kinds.length > 1) };
   $("max").value = a.max;
   $("min").value = a.min;
   for (const id of ["save-png", "save-json", "save-pdf", "save-svg"]) $(id).disabled = false;
@@ -152,9 +153,7 @@ function setUp() {
 // NO_YYYY_level and NO_YYYY_discharge when the data holds both kinds for the
 // station, so that neither download replaces the other.
 function fileStem() {
-  const station = stations.find((s) => s.station === shown.station);
-  const both = station && station.kinds.length > 1;
-  return `${shown.station}_${shown.year}${both ? "_" + shown.kind : ""}`;
+  return `${shown.station}_${shown.year}${shown.bothKinds ? "_" + shown.kind : ""}`;
 }
 
 // The year's numbers as `tellvane stats` prints them, line end included.
@@ -166,7 +165,7 @@ function statsText() {
 
 // The plotted page of the chart on screen as a Blob, "pdf" or "svg".
 function plottedPage(format) {
-  return pages.write(format, files, { ...shown.request, width: canvas.width, height: canvas.height });
+  return pages.write(format, shown.files, { ...shown.request, width: canvas.width, height: canvas.height });
 }
 
 // The plotted page downloaded.

@@ -3,6 +3,7 @@
 // chart on screen, its page written by the control as PDF or SVG in the module's
 // own file system, and its bytes handed to the page.
 #include <emscripten/bind.h>
+
 #include <cstdio>
 #include <fstream>
 #include <sstream>

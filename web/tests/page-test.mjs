@@ -124,6 +124,21 @@ const compareWithNative = (i) => page.evaluate(`(async () => {
   return { differ, hidden, total: masked.length, texts: boxes.length, first };
 })()`);
 
+// The plotted page's face missing on the server: the page says so and keeps its
+// chart; the first case's PDF check that follows fetches it again.
+async function checkMissingFace() {
+  await check("a plotted page whose face cannot be fetched is reported, the chart kept", async () => {
+    extras["/fonts/ipag.ttf"] = join(work, "no-such-face.ttf");
+    const before = await picture();
+    await page.evaluate(`document.getElementById("save-pdf").click()`);
+    await page.until(`document.getElementById("message").textContent !== ${JSON.stringify(writing)}`, "the page's answer");
+    delete extras["/fonts/ipag.ttf"];
+    const m = await message();
+    expect(m === "fonts/ipag.ttf: could not be loaded (404)", `message: ${m}`);
+    expect((await picture()) === before, "the chart changed");
+  });
+}
+
 for (const [i, c] of cases.entries()) {
   await check(`${c.name}: the chart's pixels outside its texts equal the native PNG's`, async () => {
     await page.evaluate(`document.getElementById("kind").value = "${c.kind}"`);
@@ -140,6 +155,7 @@ for (const [i, c] of cases.entries()) {
     const native = readFileSync(c.stats, "utf8");
     expect(json === native, `page:\n${json.slice(0, 300)}\ncommand line:\n${native.slice(0, 300)}`);
   });
+  if (i === 0) await checkMissingFace();
   await check(`${c.name}: the PDF is the command line's, byte for byte, under its name`, async () => {
     const { name, bytes } = await downloadFrom("save-pdf");
     const native = readFileSync(c.pdf);

@@ -31,6 +31,23 @@ target_include_directories(tellvane_libcsv SYSTEM PUBLIC ${libcsv_dir})
 set(TELLVANE_LIBCSV tellvane_libcsv)
 set(TELLVANE_LIBCSV_INCLUDE ${libcsv_dir})
 
+# HarfBuzz (its subsetter with the core it needs, one file) and zlib for the page
+# writer: the versions Debian's own libraries are, built with options that leave
+# their output alone, since a page must be the same bytes a native build writes.
+# HarfBuzz runs on one thread here; none of its feature cuts (HB_TINY and the
+# like) is used, as they change what it cuts. zlib as Debian builds it for amd64.
+tellvane_debian_source(harfbuzz harfbuzz_dir)
+add_library(tellvane_harfbuzz STATIC ${harfbuzz_dir}/src/harfbuzz-subset.cc)
+target_include_directories(tellvane_harfbuzz SYSTEM PUBLIC ${harfbuzz_dir}/src)
+target_compile_definitions(tellvane_harfbuzz PRIVATE HB_NO_MT)
+target_compile_options(tellvane_harfbuzz PRIVATE -fno-exceptions -fno-rtti -w)  # as its own build: no exceptions
+tellvane_debian_source(zlib zlib_dir)
+add_library(tellvane_zlib STATIC ${zlib_dir}/adler32.c ${zlib_dir}/compress.c ${zlib_dir}/crc32.c
+                                 ${zlib_dir}/deflate.c ${zlib_dir}/trees.c ${zlib_dir}/zutil.c)
+target_include_directories(tellvane_zlib SYSTEM PUBLIC ${zlib_dir})
+target_compile_definitions(tellvane_zlib PRIVATE UNALIGNED_OK _REENTRANT)
+target_compile_options(tellvane_zlib PRIVATE -w)
+
 # GoogleTest from Debian's sources of it on this machine.
 if(TELLVANE_BUILD_TESTS)
     set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)

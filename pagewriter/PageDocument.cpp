@@ -23,6 +23,12 @@ bool sameFamily(std::string_view a, std::string_view b) {
     return true;
 }
 
+// The face handed over as bytes, else read from its first file that exists.
+std::shared_ptr<const Typeface> faceOf(const TypefaceFiles& typeface) {
+    if (!typeface.bytes) return Typeface::load(existingFile(typeface));
+    return Typeface::fromBytes(typeface.files.empty() ? typeface.family : typeface.files.front(), typeface.bytes);
+}
+
 }  // namespace
 
 PageDocument::PageDocument(std::shared_ptr<const PageWriterOptions> options) : options_(std::move(options)) {}
@@ -46,8 +52,7 @@ void PageDocument::SetupValue1(const std::u16string& v) {
     std::size_t found = 0;
     if (!family.empty()) {
         const auto& faces = options_->typefaces;
-        while (found < faces.size() &&
-               !(sameFamily(faces[found].family, family) && !existingFile(faces[found]).empty()))
+        while (found < faces.size() && !(sameFamily(faces[found].family, family) && faceAvailable(faces[found])))
             ++found;
         if (found == faces.size())
             throw Error(kSetupRefused, "SetupValue1 refused: the typeface \"" + family + "\" is not installed");
@@ -129,20 +134,19 @@ void PageDocument::OutputToFile(const std::u16string& path) {
     drawing("OutputToFile");
     if (path.empty()) throw Error(kOutputFailed, "OutputToFile refused: the file name is empty");
     std::string file = toUtf8(path);
-    const PageFormat format = formatOf(file);
+    const PageFormat format = options_->svg ? PageFormat::Svg : formatOf(file);
     if (format == PageFormat::Svg && setup_.copies() != 1)
         throw Error(kSetupRefused, "SetupValue8 refused: an SVG file holds one page, so copies must be 1");
     // The page and set-up are final from here; the output renders them undisturbed.
     state_ = State::Output;
     const TypefaceFiles& typeface = options_->typefaces.at(typeface_);
     auto output = [page = std::move(page_), setup = setup_, typeface, format, file = std::move(file)] {
-        const std::string faceFile = existingFile(typeface);
-        if (faceFile.empty())
+        if (!faceAvailable(typeface))
             throw Error(kOutputFailed, "The plot file " + file + " could not be written: no file of the typeface " +
                                            typeface.family + " was found");
         std::string bytes;
         try {
-            const auto face = Typeface::load(faceFile);
+            const auto face = faceOf(typeface);
             bytes =
                 format == PageFormat::Svg ? svgPage(page, setup, *face, typeface.family) : pdfPage(page, setup, *face);
         } catch (const Error& e) {
@@ -165,7 +169,7 @@ PageDocumentFactory::PageDocumentFactory(PageWriterOptions options)
     : options_(std::make_shared<const PageWriterOptions>(std::move(options))) {}
 
 std::unique_ptr<PlotDocument> PageDocumentFactory::create() {
-    if (options_->typefaces.empty() || existingFile(options_->typefaces.front()).empty())
+    if (options_->typefaces.empty() || !faceAvailable(options_->typefaces.front()))
         throw Error(kNoTypeface,
                     "The page writer found no file of its typeface" +
                         (options_->typefaces.empty() ? std::string() : " " + options_->typefaces.front().family));

@@ -20,4 +20,6 @@ std::string existingFile(const TypefaceFiles& typeface) {
     return {};
 }
 
+bool faceAvailable(const TypefaceFiles& typeface) { return typeface.bytes || !existingFile(typeface).empty(); }
+
 }  // namespace tellvane::pagewriter

@@ -56,12 +56,22 @@ std::shared_ptr<const Typeface> Typeface::load(const std::string& path) {
     static std::map<std::string, std::shared_ptr<const Typeface>> loaded;
     const std::lock_guard lock(mutex);
     auto& face = loaded[path];
-    if (!face) face.reset(new Typeface(path));
+    if (!face) face.reset(new Typeface(path, hb_blob_create_from_file_or_fail(path.c_str())));
     return face;
 }
 
-Typeface::Typeface(std::string path) : path_(std::move(path)), hb_(std::make_unique<HarfBuzz>()) {
-    hb_->blob = hb_blob_create_from_file_or_fail(path_.c_str());
+std::shared_ptr<const Typeface> Typeface::fromBytes(const std::string& name, std::shared_ptr<const std::string> bytes) {
+    // The blob keeps a reference to the bytes for as long as HarfBuzz uses them;
+    // HarfBuzz drops it, also when it cannot make the blob.
+    auto* kept = new std::shared_ptr<const std::string>(std::move(bytes));
+    hb_blob_t* blob =
+        hb_blob_create_or_fail((*kept)->data(), static_cast<unsigned>((*kept)->size()), HB_MEMORY_MODE_READONLY, kept,
+                               [](void* data) { delete static_cast<std::shared_ptr<const std::string>*>(data); });
+    return std::shared_ptr<const Typeface>(new Typeface(name, blob));
+}
+
+Typeface::Typeface(std::string path, hb_blob_t* blob) : path_(std::move(path)), hb_(std::make_unique<HarfBuzz>()) {
+    hb_->blob = blob;
     if (hb_->blob == nullptr) fail(path_, "cannot be read");
     hb_->face = hb_face_create(hb_->blob, 0);
     if (hb_face_get_glyph_count(hb_->face) == 0) fail(path_, "holds no glyphs");

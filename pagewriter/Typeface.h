@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+struct hb_blob_t;
+
 namespace tellvane::pagewriter {
 
 /// A face's metrics in its own units (unitsPerEm to the em).
@@ -33,6 +35,9 @@ public:
     /// The face of the file, read on the first call for the path and kept for the
     /// process. Throws kOutputFailed when the file cannot be read as a face.
     static std::shared_ptr<const Typeface> load(const std::string& path);
+    /// The face of bytes a host read (the browser, which has no font files), named
+    /// by name in messages; the bytes are shared, not copied. Throws as load does.
+    static std::shared_ptr<const Typeface> fromBytes(const std::string& name, std::shared_ptr<const std::string> bytes);
 
     ~Typeface();
     Typeface(const Typeface&) = delete;
@@ -52,7 +57,8 @@ public:
 
 private:
     struct HarfBuzz;
-    explicit Typeface(std::string path);
+    // Takes the blob, which is nullptr when it could not be read.
+    Typeface(std::string path, hb_blob_t* blob);
 
     std::string path_;
     std::unique_ptr<HarfBuzz> hb_;

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The browser page's size and speed: builds the page (tools/web.sh's tree) and
 # measures it in headless Chromium on a local server: module size, page ready
-# (module and font) cold and cached, the first draw after the year is chosen, and
-# the redraw on resize, on the sample year at 1024 x 768.
+# (module and font) cold and cached, the first draw after the year is chosen, the
+# redraw on resize, and the plotted page's module: its size and the time to the
+# first PDF, on the sample year at 1024 x 768.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export NODE_PATH=/usr/share/nodejs

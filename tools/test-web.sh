@@ -34,13 +34,16 @@ render hourly --data "$moshiri/hourly" --kind discharge
 cat >"$work/cases.json" <<CASES
 [
   {"name": "hourly CSV", "files": ["$samples/nukada_303011283322030_2025.csv"], "kind": "",
-   "png": "$work/csv/303011283322030_2025.png", "stats": "$work/csv/stats.json"},
+   "png": "$work/csv/303011283322030_2025.png", "pdf": "$work/csv/303011283322030_2025.pdf",
+   "stats": "$work/csv/stats.json", "stem": "303011283322030_2025"},
   {"name": "daily downloads, level", "kind": "level",
    "files": ["$moshiri/daily/nichi_ryuryo_2023.dat", "$moshiri/daily/nichi_suii_2023.dat"],
-   "png": "$work/daily/301011281104010_2023.png", "stats": "$work/daily/stats.json"},
+   "png": "$work/daily/301011281104010_2023.png", "pdf": "$work/daily/301011281104010_2023.pdf",
+   "stats": "$work/daily/stats.json", "stem": "301011281104010_2023_level"},
   {"name": "hourly downloads, discharge", "kind": "discharge",
    "files": ["$moshiri/hourly/jikoku_ryuryo_2023-01.dat", "$moshiri/hourly/jikoku_suii_2023-01.dat"],
-   "png": "$work/hourly/301011281104010_2023.png", "stats": "$work/hourly/stats.json"}
+   "png": "$work/hourly/301011281104010_2023.png", "pdf": "$work/hourly/301011281104010_2023.pdf",
+   "stats": "$work/hourly/stats.json", "stem": "301011281104010_2023_discharge"}
 ]
 CASES
 echo "The page in headless Chromium:"

@@ -5,7 +5,9 @@ const $ = (id) => document.getElementById(id);
 let language = "ja";
 let chart = null;       // the module's chart
 let stations = [];      // as the last good load listed them
-let shown = null;       // the station-year drawn
+let shown = null;       // the station-year drawn, with the request and the files that drew it
+let files = null;       // the files the chart holds, as it read them
+const pages = new PlottedPages();
 
 function say(text) {
   $("message").textContent = text || "";
@@ -38,12 +40,13 @@ function showYears() {
 }
 
 function draw() {
-  const a = answer(chart.choose($("station").value, Number($("year").value) || 0, $("kind").value));
-  shown = a;
+  const request = { station: $("station").value, year: Number($("year").value) || 0, kind: $("kind").value, limits: null };
+  const a = answer(chart.choose(request.station, request.year, request.kind));
+  const station = stations.find((s) => s.station === a.station);
+  shown = { ...a, request, files, bothKinds: Boolean(station && station.kinds.length > 1) };
   $("max").value = a.max;
   $("min").value = a.min;
-  $("save-png").disabled = false;
-  $("save-json").disabled = false;
+  for (const id of ["save-png", "save-json", "save-pdf", "save-svg"]) $(id).disabled = false;
   return a;
 }
 
@@ -66,6 +69,7 @@ async function load(entries, catalogueEntry) {
       names.delete();
       texts.delete();
     }
+    files = { names: data.names, texts: data.texts, catalogueName: catalogue.names[0], catalogueText: catalogue.texts[0] };
     stations = a.stations;
     showStations();
     draw();
@@ -116,7 +120,9 @@ function setUp() {
   $("kind").addEventListener("change", choose);
   $("apply").addEventListener("click", () => {
     try {
-      const a = answer(chart.setLimits($("max").value, $("min").value));
+      const limits = { max: $("max").value, min: $("min").value };
+      const a = answer(chart.setLimits(limits.max, limits.min));
+      if (shown) shown.request.limits = limits;  // the plotted page is asked for the same
       $("max").value = a.max;
       $("min").value = a.min;
       say("");
@@ -125,15 +131,17 @@ function setUp() {
     }
   });
   $("save-png").addEventListener("click", () => {
-    canvas.picture().toBlob((blob) => download(blob, `${shown.station}_${shown.year}.png`), "image/png");
+    canvas.picture().toBlob((blob) => download(blob, `${fileStem()}.png`), "image/png");
   });
   $("save-json").addEventListener("click", () => {
     try {
-      download(new Blob([statsText()], { type: "application/json" }), `${shown.station}_${shown.year}.json`);
+      download(new Blob([statsText()], { type: "application/json" }), `${fileStem()}.json`);
     } catch (e) {
       say(e.message);
     }
   });
+  $("save-pdf").addEventListener("click", () => savePage("pdf"));
+  $("save-svg").addEventListener("click", () => savePage("svg"));
   $("language").addEventListener("click", () => {
     language = language === "ja" ? "en" : "ja";
     applyLabels(language);
@@ -141,11 +149,37 @@ function setUp() {
   new ResizeObserver(() => resize()).observe($("chart-area"));
 }
 
+// The chart's files are named as the command line's batch names them: NO_YYYY, or
+// NO_YYYY_level and NO_YYYY_discharge when the data holds both kinds for the
+// station, so that neither download replaces the other.
+function fileStem() {
+  return `${shown.station}_${shown.year}${shown.bothKinds ? "_" + shown.kind : ""}`;
+}
+
 // The year's numbers as `tellvane stats` prints them, line end included.
 function statsText() {
   const text = chart.stats();
   answer(text.startsWith('{"error"') ? text : "{}");
   return text + "\n";
+}
+
+// The plotted page of the chart on screen as a Blob, "pdf" or "svg".
+function plottedPage(format) {
+  return pages.write(format, shown.files, { ...shown.request, width: canvas.width, height: canvas.height });
+}
+
+// The plotted page downloaded.
+async function savePage(format) {
+  if (!shown) return;
+  const stem = fileStem();
+  try {
+    say(LABELS[language].writing);
+    const blob = await plottedPage(format);
+    download(blob, `${stem}.${format}`);
+    say("");
+  } catch (e) {
+    say(e.message);
+  }
 }
 
 function resize() {
@@ -174,5 +208,5 @@ window.tellvaneReady = Promise.all([
   chart = new Module.Chart();
   setUp();
   resize();
-  window.tellvanePage = { chart, canvas, statsText };
+  window.tellvanePage = { chart, canvas, statsText, plottedPage };
 });

@@ -1,5 +1,7 @@
 #include "web/src/WebChart.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 
 #include "common/Text.h"
@@ -137,6 +139,15 @@ std::string WebChart::stats() {
     return guarded([&] {
         if (!source_) return error("no chart yet");
         return statsJson(control_, true, YearCounts{daysWithData(control_.store()), hoursWithReadings(selected_)});
+    });
+}
+
+std::string WebChart::plot() {
+    return guarded([&] {
+        if (!source_) return error("no chart yet");
+        ::mkdir(toUtf8(folder_.directory()).c_str(), 0755);  // the module's file system starts empty
+        control_.NenzuSakuzu();
+        return JsonLine().add("file", plotFile()).str();
     });
 }
 

@@ -10,9 +10,11 @@
 #include <vector>
 
 #include "canvas/CanvasSurface.h"
+#include "common/Text.h"
 #include "control/TZenzu.h"
 #include "hostkit/HeadlessPlatform.h"
 #include "platform/Platform.h"
+#include "plot/PlotOutput.h"
 #include "records/StationCatalogue.h"
 #include "records/StationRecords.h"
 #include "records/YearBlockSource.h"
@@ -47,6 +49,11 @@ public:
     std::string resize(int width, int height);
     /// The year's numbers as `tellvane stats` prints them (without its line end).
     std::string stats();
+    /// The plotted page of the chart drawn, written by the control to plotFile() in
+    /// the module's file system: {"file"}.
+    std::string plot();
+    /// Where the control writes its page.
+    std::string plotFile() { return toUtf8(plotFilePath(folder_)); }
 
 private:
     struct Files {

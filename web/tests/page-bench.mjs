@@ -1,6 +1,7 @@
 // Speed and size of the page on a local server in headless Chromium: module size,
 // page ready (module and font) cold and with the browser's cache, the first draw
-// after a year is chosen, and a redraw on resize. Medians of repeated runs.
+// after a year is chosen, a redraw on resize, and the plotted page's module: its
+// size and the time to the first PDF. Medians of repeated runs.
 //
 // node --experimental-websocket page-bench.mjs SITE DATAFILE...
 import { statSync } from "node:fs";
@@ -20,6 +21,11 @@ const glue = join(site, "tellvane.js");
 console.log(`module: ${kb(statSync(wasm).size)} wasm (${kb(gzipSync(readFileSync(wasm)).length)} gzipped), ` +
             `${kb(statSync(glue).size)} JavaScript`);
 console.log(`font: ${kb(statSync(join(site, "fonts/ipag-subset.woff2")).size)} WOFF2`);
+const pageWasm = join(site, "tellvane-page.wasm");
+const pageFont = join(site, "fonts/ipag.ttf");
+console.log(`plotted page's module: ${kb(statSync(pageWasm).size)} wasm (${kb(gzipSync(readFileSync(pageWasm)).length)} gzipped), ` +
+            `${kb(statSync(join(site, "tellvane-page.js")).size)} JavaScript; its face ${kb(statSync(pageFont).size)} TTF ` +
+            `(${kb(gzipSync(readFileSync(pageFont)).length)} gzipped)`);
 
 const server = await serve(site);
 const browser = await launchChromium();
@@ -68,5 +74,23 @@ const times = await page.evaluate(`(() => {
 console.log(`first draw after the year is chosen: ${median(times.first).toFixed(1)} ms (median of 21)`);
 console.log(`redraw on resize: ${median(times.redraw).toFixed(1)} ms (median of 21); ` +
             `with the canvas flushed: ${times.flushed.toFixed(1)} ms`);
+
+// The plotted page: the first PDF fetches its module and face (cold here: this
+// page has not asked for them before), later ones only write.
+const pdf = await page.evaluate(`(async () => {
+  const p = window.tellvanePage;
+  let t = performance.now();
+  const first = (await p.plottedPage("pdf")).size;
+  const cold = performance.now() - t;
+  const again = [];
+  for (let i = 0; i < 7; ++i) {
+    t = performance.now();
+    await p.plottedPage("pdf");
+    again.push(performance.now() - t);
+  }
+  return { first, cold, again };
+})()`);
+console.log(`first PDF in the page (module and face fetched): ${pdf.cold.toFixed(0)} ms for ${kb(pdf.first)}; ` +
+            `each later PDF: ${median(pdf.again).toFixed(1)} ms (median of 7)`);
 await browser.close();
 server.close();

@@ -1,10 +1,14 @@
 // The page in real headless Chromium: the samples drawn with the native PNG's
-// pixels wherever no text is, bad input reported in the page with the chart left
-// as it was, a second load replacing the first, and no request but the page's own.
+// pixels wherever no text is, their plotted pages downloaded as the command line's
+// PDF bytes and as SVG holding its texts, bad input reported in the page with the
+// chart left as it was, a second load replacing the first, and no request but the
+// page's own.
 //
 // node --experimental-websocket page-test.mjs SITE CASES.json WORK
-// CASES.json: [{"name", "files": [paths], "png": native PNG path}] drawn at 1024x768.
-import { readFileSync, writeFileSync, mkdirSync, truncateSync, openSync, closeSync } from "node:fs";
+// CASES.json: [{"name", "files": [paths], "kind", "png", "pdf", "stats": the command
+// line's output, "stem": the name the page gives the downloads}] drawn at 1024x768.
+import { execFileSync } from "node:child_process";
+import { readFileSync, writeFileSync, mkdirSync, truncateSync, openSync, closeSync, rmSync } from "node:fs";
 import { join } from "node:path";
 import { launchChromium, openPage } from "./devtools.mjs";
 import { serve } from "./server.mjs";
@@ -44,6 +48,37 @@ await page.evaluate(`(() => { const a = document.getElementById("chart-area");
 await page.until(`window.tellvanePage.canvas.width === 1024`, "the chart area's size");
 
 const message = () => page.evaluate(`document.getElementById("message").textContent`);
+const writing = await page.evaluate(`LABELS[language].writing`);
+
+// Downloads land in a folder of the test's under the name the page gave them.
+const downloadFolder = join(work, "downloads");
+mkdirSync(downloadFolder, { recursive: true });
+const downloads = new Map();
+browser.listeners.push((m) => {
+  if (m.method === "Browser.downloadWillBegin") downloads.set(m.params.guid, { name: m.params.suggestedFilename });
+  if (m.method === "Browser.downloadProgress" && downloads.has(m.params.guid)) downloads.get(m.params.guid).state = m.params.state;
+});
+await browser.send("Browser.setDownloadBehavior", { behavior: "allow", downloadPath: downloadFolder, eventsEnabled: true });
+
+// Clicks the button and answers the file it downloads: {name, bytes}.
+async function downloadFrom(button) {
+  const before = new Set(downloads.keys());
+  await page.evaluate(`document.getElementById("${button}").click()`);
+  const end = Date.now() + 30000;
+  for (;;) {
+    const done = [...downloads].find(([guid, d]) => !before.has(guid) && d.state === "completed");
+    if (done) {
+      const path = join(downloadFolder, done[1].name);
+      const bytes = readFileSync(path);
+      rmSync(path);
+      return { name: done[1].name, bytes };
+    }
+    const m = await message();
+    if (m !== "" && m !== writing) throw new Error(`message: ${m}`);
+    if (Date.now() > end) throw new Error(`nothing downloaded from ${button}`);
+    await new Promise((r) => setTimeout(r, 20));
+  }
+}
 const picture = () => page.evaluate(`window.tellvanePage.canvas.picture().toDataURL()`);
 const stationsListed = () => page.evaluate(`Array.from(document.getElementById("station").options).map(o => o.value)`);
 
@@ -89,6 +124,21 @@ const compareWithNative = (i) => page.evaluate(`(async () => {
   return { differ, hidden, total: masked.length, texts: boxes.length, first };
 })()`);
 
+// The plotted page's face missing on the server: the page says so and keeps its
+// chart; the first case's PDF check that follows fetches it again.
+async function checkMissingFace() {
+  await check("a plotted page whose face cannot be fetched is reported, the chart kept", async () => {
+    extras["/fonts/ipag.ttf"] = join(work, "no-such-face.ttf");
+    const before = await picture();
+    await page.evaluate(`document.getElementById("save-pdf").click()`);
+    await page.until(`document.getElementById("message").textContent !== ${JSON.stringify(writing)}`, "the page's answer");
+    delete extras["/fonts/ipag.ttf"];
+    const m = await message();
+    expect(m === "fonts/ipag.ttf: could not be loaded (404)", `message: ${m}`);
+    expect((await picture()) === before, "the chart changed");
+  });
+}
+
 for (const [i, c] of cases.entries()) {
   await check(`${c.name}: the chart's pixels outside its texts equal the native PNG's`, async () => {
     await page.evaluate(`document.getElementById("kind").value = "${c.kind}"`);
@@ -105,7 +155,48 @@ for (const [i, c] of cases.entries()) {
     const native = readFileSync(c.stats, "utf8");
     expect(json === native, `page:\n${json.slice(0, 300)}\ncommand line:\n${native.slice(0, 300)}`);
   });
+  if (i === 0) await checkMissingFace();
+  await check(`${c.name}: the PDF is the command line's, byte for byte, under its name`, async () => {
+    const { name, bytes } = await downloadFrom("save-pdf");
+    const native = readFileSync(c.pdf);
+    expect(name === `${c.stem}.pdf`, `named ${name}, not ${c.stem}.pdf`);
+    const at = bytes.findIndex((b, n) => b !== native[n]);
+    expect(bytes.equals(native), `${bytes.length} bytes against ${native.length}, first difference at ${at}`);
+  });
+  await check(`${c.name}: the SVG parses and holds every text of the PDF`, async () => {
+    const { name, bytes } = await downloadFrom("save-svg");
+    expect(name === `${c.stem}.svg`, `named ${name}, not ${c.stem}.svg`);
+    const svg = bytes.toString("utf8");
+    const texts = await page.evaluate(`(() => {
+      const d = new DOMParser().parseFromString(${JSON.stringify(svg)}, "image/svg+xml");
+      if (d.querySelector("parsererror") || d.documentElement.localName !== "svg") return null;
+      return Array.from(d.querySelectorAll("text"), (t) => t.textContent).join("");
+    })()`);
+    expect(texts !== null, "not an SVG document");
+    const compact = texts.replace(/[\s\u3000]/g, "");
+    const words = execFileSync("pdftotext", ["-raw", "-enc", "UTF-8", c.pdf, "-"], { encoding: "utf8" }).split(/[\s\u3000]+/).filter(Boolean);
+    const missing = words.filter((w) => !compact.includes(w));
+    expect(words.length > 50 && missing.length === 0, `${words.length} words, missing ${missing.slice(0, 10)}`);
+  });
 }
+
+await check("the plotted page takes the axis limits applied to the chart", async () => {
+  const last = cases[cases.length - 1];
+  await page.evaluate(`(() => { const max = document.getElementById("max"), min = document.getElementById("min");
+    const step = Number(max.value) - Number(min.value);
+    max.value = String(Number(max.value) + step); min.value = String(Number(min.value) - step);
+    document.getElementById("apply").click(); })()`);
+  const limits = await page.evaluate(`[document.getElementById("max").value, document.getElementById("min").value]`);
+  const { bytes } = await downloadFrom("save-pdf");
+  const pdf = join(work, "limits.pdf");
+  writeFileSync(pdf, bytes);
+  // The axis's labels come first on the page, up to the months.
+  const words = execFileSync("pdftotext", ["-raw", "-enc", "UTF-8", pdf, "-"], { encoding: "utf8" }).split(/\s+/);
+  const axis = words.slice(0, words.indexOf("１月")).map(Number);
+  expect(!bytes.equals(readFileSync(last.pdf)), "the page is the one without the limits");
+  expect(Math.max(...axis) === Number(limits[0]) && Math.min(...axis) === Number(limits[1]),
+    `limits ${limits}, the page's axis ${axis}`);
+});
 
 // Bad input, each leaving the last chart as it was.
 const dat = cases.find((c) => c.files.some((f) => f.endsWith(".dat")));

@@ -7,6 +7,7 @@ import { extname, join, normalize } from "node:path";
 const TYPES = {
   ".html": "text/html; charset=utf-8", ".js": "text/javascript", ".css": "text/css", ".wasm": "application/wasm",
   ".woff2": "font/woff2", ".png": "image/png", ".txt": "text/plain; charset=utf-8", ".pdf": "application/pdf",
+  ".ttf": "font/ttf",
 };
 
 export async function serve(root, extras = {}) {

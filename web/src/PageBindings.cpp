@@ -1,0 +1,119 @@
+// The module of the plotted page, apart from the chart's module so that the chart
+// never loads the page writer and HarfBuzz: the same files and choices as the
+// chart on screen, its page written by the control as PDF or SVG in the module's
+// own file system, and its bytes handed to the page.
+#include <emscripten/bind.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "pagewriter/PageDocument.h"
+#include "pagewriter/PageErrors.h"
+#include "recording/JsonLine.h"
+#include "web/src/WebChart.h"
+
+namespace tellvane::web {
+namespace {
+
+// The chart's surface draws on nothing here: only the page is wanted.
+class NoCanvas : public canvas::Canvas {
+public:
+    void resize(int, int, std::uint32_t) override {}
+    void fill(int, int, int, int, std::uint32_t) override {}
+    void run(const canvas::PixelRun&, std::uint32_t) override {}
+    canvas::FontMetrics metrics(double pixels, bool) override {
+        return {static_cast<int>(pixels), static_cast<int>(pixels)};
+    }
+    void text(int, int, const std::string&, double, bool, std::uint32_t) override {}
+};
+
+// A page writer for each format, both reading the face the page handed over.
+class HandedFacePages : public PlotDocumentFactory {
+public:
+    void setFace(std::string bytes) {
+        auto face = std::make_shared<const std::string>(std::move(bytes));
+        pdf_ = std::make_unique<pagewriter::PageDocumentFactory>(options(face, false));
+        svg_ = std::make_unique<pagewriter::PageDocumentFactory>(options(face, true));
+    }
+    bool svg = false;  // the format of the next page
+
+    std::unique_ptr<PlotDocument> create() override {
+        if (!pdf_) throw Error(pagewriter::kNoTypeface, "The page writer found no file of its typeface IPAGothic");
+        return (svg ? svg_ : pdf_)->create();
+    }
+
+private:
+    static pagewriter::PageWriterOptions options(std::shared_ptr<const std::string> face, bool svg) {
+        pagewriter::PageWriterOptions o;
+        o.typefaces = {{"IPAGothic", {"fonts/ipag.ttf"}, std::move(face)}};
+        o.background = false;
+        o.svg = svg;
+        return o;
+    }
+
+    std::unique_ptr<pagewriter::PageDocumentFactory> pdf_, svg_;
+};
+
+class PlottedPage {
+public:
+    PlottedPage() : chart_(canvas_, pages_) {}
+
+    /// The face's file as the page fetched it.
+    void setFace(const std::string& bytes) { pages_.setFace(bytes); }
+    std::string load(const std::vector<std::string>& names, const std::vector<std::string>& texts,
+                     const std::string& catalogueName, const std::string& catalogueText) {
+        std::vector<PageFile> files;
+        for (std::size_t i = 0; i < names.size() && i < texts.size(); ++i) files.push_back({names[i], texts[i]});
+        return chart_.load(files, {catalogueName, catalogueText});
+    }
+    std::string choose(const std::string& station, int year, const std::string& kind) {
+        return chart_.choose(station, year, kind);
+    }
+    std::string setLimits(const std::string& max, const std::string& min) { return chart_.setLimits(max, min); }
+    std::string resize(int width, int height) { return chart_.resize(width, height); }
+
+    /// Writes the page as "pdf" or "svg": {"size"} with bytes() holding it, or {"error"}.
+    std::string write(const std::string& format) {
+        page_.clear();
+        pages_.svg = format == "svg";
+        const std::string answer = chart_.plot();
+        if (answer.starts_with("{\"error\"")) return answer;
+        const std::string file = chart_.plotFile();
+        std::ifstream in(file, std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        page_ = std::move(bytes).str();
+        std::remove(file.c_str());
+        return JsonLine().add("size", static_cast<std::int32_t>(page_.size())).str();
+    }
+    /// The page last written, valid until the next call: the page copies it at once.
+    emscripten::val bytes() const {
+        return emscripten::val(
+            emscripten::typed_memory_view(page_.size(), reinterpret_cast<const unsigned char*>(page_.data())));
+    }
+
+private:
+    NoCanvas canvas_;
+    HandedFacePages pages_;
+    WebChart chart_;
+    std::string page_;
+};
+
+}  // namespace
+}  // namespace tellvane::web
+
+EMSCRIPTEN_BINDINGS(tellvane_page) {
+    using namespace emscripten;
+    using tellvane::web::PlottedPage;
+    register_vector<std::string>("StringList");
+    class_<PlottedPage>("PlottedPage")
+        .constructor<>()
+        .function("setFace", &PlottedPage::setFace)
+        .function("load", &PlottedPage::load)
+        .function("choose", &PlottedPage::choose)
+        .function("setLimits", &PlottedPage::setLimits)
+        .function("resize", &PlottedPage::resize)
+        .function("write", &PlottedPage::write)
+        .function("bytes", &PlottedPage::bytes);
+}

@@ -163,9 +163,8 @@ IndexedImage indexColours(const PictureView& picture, IndexingPath path) {
     IndexedImage out;
     out.width = picture.width;
     out.height = picture.height;
-    // Not zeroed, as pass one writes every byte, filter bytes included (new, as the
-    // browser build's library lacks make_unique_for_overwrite).
-    out.rows.reset(new std::uint8_t[out.size()]);
+    // Not zeroed, as pass one writes every byte, filter bytes included.
+    out.rows = largeBuffer<std::uint8_t>(out.size());
 
     const Kernels kernels = kernelsFor(path);
     HotColours hot = sampleHot(picture);

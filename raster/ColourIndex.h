@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "raster/LargeBuffer.h"
 #include "raster/Picture.h"
 
 namespace tellvane::raster {
@@ -22,9 +23,9 @@ namespace tellvane::raster {
 struct IndexedImage {
     int width = 0;
     int height = 0;
-    std::vector<std::uint32_t> palette;    ///< 0xRRGGBB, at most 256 entries
-    std::unique_ptr<std::uint8_t[]> rows;  ///< height x (1 + width) bytes
-    bool exact = true;                     ///< false when rare colours were replaced
+    std::vector<std::uint32_t> palette;  ///< 0xRRGGBB, at most 256 entries
+    LargeBuffer<std::uint8_t> rows;      ///< height x (1 + width) bytes
+    bool exact = true;                   ///< false when rare colours were replaced
 
     std::size_t rowBytes() const { return static_cast<std::size_t>(width) + 1; }
     std::size_t size() const { return rowBytes() * static_cast<std::size_t>(height); }

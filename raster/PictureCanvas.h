@@ -9,6 +9,7 @@
 
 #include "canvas/Canvas.h"
 #include "raster/GlyphText.h"
+#include "raster/LargeBuffer.h"
 #include "raster/Picture.h"
 
 namespace tellvane::raster {
@@ -28,18 +29,11 @@ public:
     void text(int x, int baseline, const std::string& utf8, double pixels, bool bold, std::uint32_t rgb) override;
 
 private:
-    struct Release {
-        explicit Release(std::size_t allocated = 0) : bytes(allocated) {}
-        void operator()(std::uint32_t* pixels) const;
-        std::size_t bytes;
-    };
-    using Pixels = std::unique_ptr<std::uint32_t[], Release>;
-    static Pixels allocate(std::size_t count);
     void set(int x, int y, std::uint32_t rgb);
 
     GlyphText text_;
     int width_ = 0, height_ = 0;
-    Pixels pixels_{nullptr, Release(0)};
+    LargeBuffer<std::uint32_t> pixels_{nullptr, LargeRelease<std::uint32_t>(0)};
 };
 
 }  // namespace tellvane::raster

@@ -53,13 +53,14 @@ TEST_F(SamplePage, LooksAsTheEarlierComponentsPageAt100Dpi) {
     ASSERT_EQ(page.width, reference.width);
     ASSERT_EQ(page.height, reference.height);
     // The earlier component re-encoded each glyph's outline and moved some points by
-    // a unit of the face; the smoothing of those glyphs' edges differs by a few
-    // levels. A pixel counts as different beyond 8 of 255 levels in a channel.
+    // a unit of the face; the smoothing of those glyphs' edges differs, mostly by one
+    // level of 255 (0.08 % of the pixels), a rounding. A pixel counts as different
+    // beyond that; a few dozen differ by more than 8 levels.
     std::size_t differing = 0, touched = 0;
     for (std::size_t i = 0; i < page.rgb.size(); i += 3) {
         int most = 0;
         for (std::size_t c = 0; c < 3; ++c) most = std::max(most, std::abs(page.rgb[i + c] - reference.rgb[i + c]));
-        differing += most > 8;
+        differing += most > 1;
         touched += most > 0;
     }
     const std::size_t pixels = page.rgb.size() / 3;

@@ -14,7 +14,7 @@ namespace tellvane::raster {
 namespace {
 
 constexpr std::size_t kHugePage = std::size_t{2} << 20;
-constexpr std::size_t kLarge = kHugePage / 4;  // from here on huge pages pay
+constexpr std::size_t kLarge = kHugePage / 2;  // see the header for why not less
 
 // What a thread let go of, kept for its next chart: a picture and its indices, of
 // one or two sizes.

@@ -1,9 +1,14 @@
 #pragma once
-// Buffers of half a megabyte and more, for pictures and their palette indices. A
-// fresh buffer's pages are faulted in one by one as they are first written, which
-// on a virtual machine costs more than drawing the chart; such buffers are asked of
-// the kernel in huge pages where it offers them, and a thread keeps the last few it
-// let go of for its next chart, since a batch draws chart after chart alike.
+// Buffers for pictures and their palette indices. A fresh buffer's pages are
+// faulted in one by one as they are first written, which on a virtual machine costs
+// more than drawing the chart; buffers of a megabyte and more (a chart's picture)
+// are asked of the kernel in huge pages where it offers them, and a thread keeps the
+// last few it let go of for its next chart, since a batch draws chart after chart
+// alike. Smaller ones (a chart's palette indices) come from malloc: freeing one
+// raises glibc's threshold for mapping memory anew, so that the indexing's other
+// large vectors are then served from its heap too; taken as huge pages instead,
+// they left those vectors to be mapped and faulted in at every chart (indexing took
+// 0.88 instead of 0.33 ms).
 
 #include <cstddef>
 #include <cstdint>

@@ -23,15 +23,6 @@ DrawingSurface& sized(canvas::CanvasSurface& surface, ChartSize size) {
 
 }  // namespace
 
-// The page is written within OutputToFile: nothing here has to stay responsive
-// while it is written (a batch's jobs are threads already), and a thread of its
-// own would only add its start and the pump's sleeps to every chart.
-pagewriter::PageWriterOptions RasterChart::inlinePages() {
-    pagewriter::PageWriterOptions options;
-    options.background = false;
-    return options;
-}
-
 RasterChart::RasterChart(ChartSize size, EventPump& events, std::ostream& err, std::u16string libraryDirectory)
     : picture_(chartFontFile()),
       headless_(HeadlessParts{sized(surface_, size), plots_, settings_, events}, err, std::move(libraryDirectory)),

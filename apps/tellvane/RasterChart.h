@@ -12,7 +12,6 @@
 #include "hostkit/HeadlessPlatform.h"
 #include "hostkit/IniSettingsStore.h"
 #include "pagewriter/PageDocument.h"
-#include "pagewriter/PageWriterOptions.h"
 #include "platform/EventPump.h"
 #include "raster/PictureCanvas.h"
 
@@ -35,12 +34,10 @@ public:
     void savePng(const std::string& path) const;
 
 private:
-    static pagewriter::PageWriterOptions inlinePages();
-
     raster::PictureCanvas picture_;
     canvas::CanvasSurface surface_{picture_};
     IniSettingsStore settings_;
-    pagewriter::PageDocumentFactory plots_{inlinePages()};
+    pagewriter::PageDocumentFactory plots_;
     HeadlessPlatform headless_;
     TZenzu control_;
 };

@@ -252,4 +252,27 @@ std::string toUtf8(std::u16string_view s) {
     return out;
 }
 
+std::optional<std::u32string> codePointsOf(std::u16string_view text) {
+    std::u32string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i];
+        const bool high = u >= 0xD800 && u <= 0xDBFF, low = u >= 0xDC00 && u <= 0xDFFF;
+        if (high && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF)
+            out += static_cast<char32_t>(0x10000 + ((u - 0xD800) << 10) + (text[++i] - 0xDC00));
+        else if (high || low)
+            return std::nullopt;
+        else
+            out += u;
+    }
+    return out;
+}
+
+int hexDigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
 }  // namespace tellvane

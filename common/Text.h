@@ -3,6 +3,7 @@
 // between numbers and texts that every part of the control shares.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,12 @@ std::u16string fullWidth(std::u16string_view text);
 /// UTF-8 to UTF-16 and back; ill-formed sequences become U+FFFD.
 std::u16string fromUtf8(std::string_view text);
 std::string toUtf8(std::u16string_view text);
+
+/// The code points of a UTF-16 text; nullopt when it holds a surrogate without its pair.
+std::optional<std::u32string> codePointsOf(std::u16string_view text);
+
+/// The value of a hexadecimal digit (either case), or -1 for any other character.
+int hexDigitValue(char c);
 
 /// A UTF-16 text from an ASCII or UTF-8 literal.
 inline std::u16string u16(std::string_view utf8) { return fromUtf8(utf8); }

@@ -21,13 +21,6 @@ std::string_view trimmed(std::string_view s) {
     return s;
 }
 
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
 // One backslash escape starting at s[i] (the backslash); appends its character.
 std::size_t unescape(std::string_view s, std::size_t i, std::string& out) {
     if (i + 1 >= s.size()) return i + 1;
@@ -40,7 +33,8 @@ std::size_t unescape(std::string_view s, std::size_t i, std::string& out) {
     if (c == 'x') {
         std::size_t j = i + 2;
         unsigned value = 0;
-        while (j < s.size() && hexValue(s[j]) >= 0) value = value * 16 + static_cast<unsigned>(hexValue(s[j++]));
+        while (j < s.size() && hexDigitValue(s[j]) >= 0)
+            value = value * 16 + static_cast<unsigned>(hexDigitValue(s[j++]));
         out += toUtf8(std::u16string(1, static_cast<char16_t>(value)));
         return j;
     }

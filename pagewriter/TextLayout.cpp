@@ -1,6 +1,8 @@
 #include "pagewriter/TextLayout.h"
 
 #include <cmath>
+#include <optional>
+#include <utility>
 
 #include "common/Error.h"
 #include "common/Text.h"
@@ -13,21 +15,10 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-std::u32string codePointsOf(const std::u16string& text) {
-    std::u32string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t u = text[i];
-        const bool high = u >= 0xD800 && u <= 0xDBFF, low = u >= 0xDC00 && u <= 0xDFFF;
-        if (high && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-            out += static_cast<char32_t>(0x10000 + ((u - 0xD800) << 10) + (text[++i] - 0xDC00));
-        } else if (high || low) {
-            throw Error(kOutputFailed, "the text \"" + toUtf8(text) + "\" holds a broken UTF-16 sequence");
-        } else {
-            out += u;
-        }
-    }
-    return out;
+std::u32string codePointsOrFail(const std::u16string& text) {
+    std::optional<std::u32string> points = codePointsOf(text);
+    if (!points) throw Error(kOutputFailed, "the text \"" + toUtf8(text) + "\" holds a broken UTF-16 sequence");
+    return std::move(*points);
 }
 
 [[noreturn]] void noGlyph(const TextOp& text, char32_t c, const Typeface& face) {
@@ -64,7 +55,7 @@ Vec2 onSheet(Vec2 page, const PageSetup& setup) {
 
 TextRun layOut(const TextOp& text, const PageSetup& setup, const Typeface& face) {
     TextRun run;
-    run.codePoints = codePointsOf(text.text);
+    run.codePoints = codePointsOrFail(text.text);
     const FaceMetrics& m = face.metrics();
     long long units = 0;
     for (const char32_t c : run.codePoints) {

@@ -33,19 +33,6 @@ std::uint32_t blend(std::uint32_t dst, std::uint32_t src, unsigned a) {
     return out;
 }
 
-std::u32string codePoints(const std::string& utf8) {
-    const std::u16string units = fromUtf8(utf8);
-    std::u32string out;
-    for (std::size_t i = 0; i < units.size(); ++i) {
-        const char32_t u = units[i];
-        if (u >= 0xD800 && u < 0xDC00 && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] < 0xE000)
-            out += 0x10000 + ((u - 0xD800) << 10) + (units[++i] - 0xDC00);
-        else
-            out += u;
-    }
-    return out;
-}
-
 // A glyph as drawn at one size, weight and quarter-pixel position: its coverage
 // (0-255) and where it sits from the pen on the baseline.
 }  // namespace
@@ -152,7 +139,8 @@ void GlyphText::draw(MutablePicture picture, int x, int baseline, const std::str
     Face& f = face();
     const bool embolden = bold && !(f.face->style_flags & FT_STYLE_FLAG_BOLD);
     double pen = x;
-    for (const char32_t c : codePoints(utf8)) {
+    // fromUtf8 gives no unpaired surrogate, so the code points are always there.
+    for (const char32_t c : codePointsOf(fromUtf8(utf8)).value_or(std::u32string())) {
         const FT_UInt index = FT_Get_Char_Index(f.face, c);
         const double whole = std::floor(pen);
         const int quarter = static_cast<int>(std::floor((pen - whole) * kSubPixelSteps));

@@ -23,13 +23,6 @@ bool isThere(const std::filesystem::path& path) {
     return std::filesystem::exists(path, ignored);
 }
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
 // The UTF-16 text of a hex string "<FEFF...>" that starts at text's beginning.
 std::optional<std::u16string> utf16Hex(std::string_view text) {
     const std::size_t end = text.find('>');
@@ -38,7 +31,7 @@ std::optional<std::u16string> utf16Hex(std::string_view text) {
     for (std::size_t i = 0; i < end; i += 4) {
         char16_t unit = 0;
         for (std::size_t k = i; k < i + 4; ++k) {
-            const int d = hexDigit(text[k]);
+            const int d = hexDigitValue(text[k]);
             if (d < 0) return std::nullopt;
             unit = static_cast<char16_t>(unit * 16 + d);
         }

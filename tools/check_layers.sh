@@ -5,18 +5,18 @@
 #   tools/check_layers.sh [ROOT]     exit 0 when clean, 1 with one line a fault
 set -euo pipefail
 root=${1:-$(cd "$(dirname "$0")/.." && pwd)}
+ranks_file=${TELLVANE_LAYERS_FILE:-$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/layers.txt}
 cd "$root"
 
-# The rank of each folder: a file may include its own folder and folders of a lower
-# rank; folders of equal rank do not include each other. Keep docs/architecture.md
-# in step.
-declare -A rank=(
-    [common]=0 [platform]=1 [yeardata]=2 [chartinput]=3 [screenchart]=4 [plot]=4 [control]=5
-    [canvas]=6 [recording]=7 [hostkit]=7 [pagewriter]=7 [raster]=7 [qt]=8 [records]=9
-    [apps]=10 [web]=10 [examples]=10 [fuzz]=11 [tests]=11 [bench]=12
-)
-# Folders that must build without any toolkit.
-toolkit_free=" common platform yeardata chartinput screenchart plot control canvas recording hostkit pagewriter raster records web "
+# The rank of each folder and the folders that must build without any toolkit, as
+# tools/layers.txt declares them (one line a layer).
+declare -A rank=()
+toolkit_free=" "
+while read -r r name free _; do
+    [[ -z $r || $r == \#* ]] && continue
+    rank[$name]=$r
+    [[ $free == toolkit-free ]] && toolkit_free+="$name "
+done <"$ranks_file"
 
 include_re='^[[:space:]]*#[[:space:]]*include[[:space:]]*(["<])([^">]+)[">]'
 qt_re='^(Q[A-Za-z0-9_]*|Qt[A-Za-z0-9_]*/.*)$'

@@ -13,12 +13,11 @@ namespace {
 
 constexpr float kInitialFontPoints = 10;    // as the desktop surface starts
 constexpr int kLargestSide = 32767;         // the chart's coordinates are 16-bit
-constexpr int kInvalidPropertyValue = 380;  // the number the desktop surface raises
 
 // Coordinates land on whole pixels, halves rounded up.
 int px(double v) { return static_cast<int>(std::floor(v + 0.5)); }
 
-Error refused(const char* what) { return Error(kInvalidPropertyValue, std::string("Invalid property value: ") + what); }
+Error refused(const char* what) { return Error(kInvalidPropertyValue, what, {}); }
 
 // The pixels from one corner to the other, both included, in either order.
 struct Span {

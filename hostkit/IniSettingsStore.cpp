@@ -12,7 +12,6 @@
 namespace tellvane {
 namespace {
 
-constexpr int kFileAccess = 75;  // as the desktop's settings fail
 
 std::string_view trimmed(std::string_view s) {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
@@ -119,7 +118,7 @@ std::u16string IniSettingsStore::read(const std::u16string& application, const s
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) return fallback;
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw Error(kFileAccess, "Path/File access error: " + path.string());
+    if (!in) throw Error::fileAccess(path.string(), "cannot be opened");
     const std::string wantedSection = toUtf8(section), wantedKey = toUtf8(key);
     std::optional<std::string> found;
     bool inSection = false;
@@ -133,7 +132,7 @@ std::u16string IniSettingsStore::read(const std::u16string& application, const s
         if (!inSection || line.starts_with(';') || line.starts_with('#')) continue;
         if (const auto kv = keyLine(line); kv && kv->key == wantedKey) found = iniValueText(kv->value);
     }
-    if (in.bad()) throw Error(kFileAccess, "Path/File access error: " + path.string());
+    if (in.bad()) throw Error::fileAccess(path.string(), "cannot be read to its end");
     return found ? fromUtf8(*found) : fallback;
 }
 

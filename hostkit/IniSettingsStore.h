@@ -24,6 +24,7 @@ public:
     /// file that cannot be read fails with Path/File access error naming it.
     std::u16string read(const std::u16string& application, const std::u16string& section, const std::u16string& key,
                         const std::u16string& fallback) override;
+    std::string fileOf(const std::u16string& application) const override { return filePath(application).string(); }
 };
 
 /// The value text of an INI line's right-hand side, as described above.

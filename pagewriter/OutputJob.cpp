@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "common/Error.h"
+#include "pagewriter/PageErrors.h"
 
 namespace tellvane::pagewriter {
 
@@ -15,7 +16,7 @@ OutputJob::OutputJob(std::function<void()> output, bool background, std::functio
 
 OutputJob::~OutputJob() { wait(); }
 
-std::optional<std::string> OutputJob::wait() {
+std::optional<Error> OutputJob::wait() {
     if (thread_.joinable()) thread_.join();
     return failure_;
 }
@@ -24,11 +25,11 @@ void OutputJob::run(const std::function<void()>& output, const std::function<voi
     try {
         output();
     } catch (const Error& e) {
-        failure_ = e.description();
+        failure_ = e;
     } catch (const std::exception& e) {
-        failure_ = e.what();
+        failure_ = Error(kOutputFailed, e.what());
     } catch (...) {
-        failure_ = "an unknown fault";
+        failure_ = Error(kOutputFailed, "an unknown fault");
     }
     done_.store(true, std::memory_order_release);
     if (wake) wake();

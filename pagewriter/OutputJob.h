@@ -9,6 +9,8 @@
 #include <string>
 #include <thread>
 
+#include "common/Error.h"
+
 namespace tellvane::pagewriter {
 
 class OutputJob {
@@ -23,14 +25,15 @@ public:
 
     /// True once the output has ended, written or failed.
     bool done() const { return done_.load(std::memory_order_acquire); }
-    /// Waits for the end; the reason the output failed, or nothing when the file is written.
-    std::optional<std::string> wait();
+    /// Waits for the end; why the output failed (its file among the fields), or
+    /// nothing when the file is written.
+    std::optional<Error> wait();
 
 private:
     void run(const std::function<void()>& output, const std::function<void()>& wake);
 
     std::atomic<bool> done_{false};
-    std::optional<std::string> failure_;  // written by the output before done_, read after it
+    std::optional<Error> failure_;  // written by the output before done_, read after it
     std::thread thread_;
 };
 

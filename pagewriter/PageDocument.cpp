@@ -142,15 +142,15 @@ void PageDocument::OutputToFile(const std::u16string& path) {
     const TypefaceFiles& typeface = options_->typefaces.at(typeface_);
     auto output = [page = std::move(page_), setup = setup_, typeface, format, file = std::move(file)] {
         if (!faceAvailable(typeface))
-            throw Error(kOutputFailed, "The plot file " + file + " could not be written: no file of the typeface " +
-                                           typeface.family + " was found");
+            throw Error(kOutputFailed, kNotWritten, "no file of the typeface " + typeface.family + " was found",
+                        {file});
         std::string bytes;
         try {
             const auto face = faceOf(typeface);
             bytes =
                 format == PageFormat::Svg ? svgPage(page, setup, *face, typeface.family) : pdfPage(page, setup, *face);
         } catch (const Error& e) {
-            throw Error(kOutputFailed, "The plot file " + file + " could not be written: " + e.description());
+            throw Error(kOutputFailed, kNotWritten, e.description(), {file});
         }
         writePageFile(file, bytes);
     };
@@ -162,7 +162,7 @@ void PageDocument::CloseDocument() {
     if (state_ == State::Closed) return;
     state_ = State::Closed;
     if (!output_) return;
-    if (const auto failure = output_->wait()) throw Error(kOutputFailed, *failure);
+    if (auto failure = output_->wait()) throw std::move(*failure);
 }
 
 PageDocumentFactory::PageDocumentFactory(PageWriterOptions options)

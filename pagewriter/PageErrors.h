@@ -12,4 +12,7 @@ enum PageError : int {
     kNoTypeface = 1105,      ///< no file of the default typeface was found
 };
 
+/// The summary of kOutputFailed when the page's file is to blame, which the error names.
+inline constexpr const char* kNotWritten = "The plot file could not be written";
+
 }  // namespace tellvane::pagewriter

@@ -55,8 +55,7 @@ PageFile::PageFile(std::string path) : path_(std::move(path)) {
 PageFile::~PageFile() { discard(); }
 
 void PageFile::fail(const std::string& reason, int error) const {
-    throw Error(kOutputFailed,
-                "The plot file " + path_ + " could not be written: " + reason + " (" + std::strerror(error) + ")");
+    throw Error(kOutputFailed, kNotWritten, reason + " (" + std::strerror(error) + ")", {path_});
 }
 
 void PageFile::discard() {

@@ -32,6 +32,9 @@ public:
                         const std::u16string& fallback) override {
         return guard_([&] { return settings_.read(app, section, key, fallback); });
     }
+    std::string fileOf(const std::u16string& app) const override {
+        return guard_([&] { return settings_.fileOf(app); });
+    }
 
 private:
     SettingsStore& settings_;

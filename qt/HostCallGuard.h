@@ -13,7 +13,6 @@
 #include <utility>
 
 #include "common/Error.h"
-#include "qt/QtErrors.h"
 
 namespace tellvane {
 
@@ -21,7 +20,7 @@ namespace tellvane {
 class ObjectUnloaded : public Error {
 public:
     explicit ObjectUnloaded(std::shared_ptr<const void> keep)
-        : Error(kObjectUnloaded, "Object was unloaded"), keep_(std::move(keep)) {}
+        : Error(kObjectUnloaded, {}, {}), keep_(std::move(keep)) {}
 
 private:
     std::shared_ptr<const void> keep_;

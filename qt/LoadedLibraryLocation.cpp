@@ -9,7 +9,6 @@
 
 #include "common/Error.h"
 #include "common/Text.h"
-#include "qt/QtErrors.h"
 
 namespace tellvane {
 namespace {
@@ -34,13 +33,13 @@ std::u16string LoadedLibraryLocation::loadedFrom() {
     if (dladdr1(reinterpret_cast<void*>(&LoadedLibraryLocation::loadedFrom), &info, reinterpret_cast<void**>(&map),
                 RTLD_DL_LINKMAP) == 0 ||
         !map)
-        throw Error(kFileAccess, "Path/File access error: the loader does not know this library");
+        throw Error(kFileAccess, "the loader does not know this library", {});
     // The main program's entry has no name (the loader reports it as it was started,
     // perhaps relative to a directory since left); the kernel knows its real path.
     std::error_code ec;
     const fs::path file =
         map->l_name && *map->l_name ? fs::absolute(map->l_name, ec) : fs::read_symlink("/proc/self/exe", ec);
-    if (ec || file.empty()) throw Error(kFileAccess, "Path/File access error: the loaded file has no path");
+    if (ec || file.empty()) throw Error(kFileAccess, "the loaded file has no path", {});
     const fs::path canonical = fs::weakly_canonical(file, ec);
     return withoutTrailingSeparator(fromUtf8((ec ? file : canonical).parent_path().string()));
 }

@@ -1,13 +1,12 @@
 #include "qt/PngFile.h"
 
 #include "common/Error.h"
-#include "qt/QtErrors.h"
 #include "raster/PngFile.h"
 
 namespace tellvane {
 
 void writePng(const QImage& source, const std::string& path) {
-    if (source.isNull()) throw Error(kFileAccess, "Path/File access error: " + path + ": the picture is empty");
+    if (source.isNull()) throw Error::fileAccess(path, "the picture is empty");
     // Not a copy of the source: a copy of an image being painted on is a deep one.
     QImage converted;
     if (source.format() != QImage::Format_RGB32) converted = source.convertToFormat(QImage::Format_RGB32);

@@ -5,7 +5,6 @@
 #include <QScreen>
 
 #include "common/Error.h"
-#include "qt/QtErrors.h"
 #include "qt/Twips.h"
 
 namespace tellvane {
@@ -13,7 +12,7 @@ namespace {
 
 QScreen& primary() {
     QScreen* s = QGuiApplication::primaryScreen();
-    if (!s) throw Error(kInvalidProcedureCall, "Invalid procedure call: no screen");
+    if (!s) throw Error(kInvalidProcedureCall, "no screen", {});
     return *s;
 }
 

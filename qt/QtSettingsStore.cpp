@@ -5,7 +5,6 @@
 #include <QStandardPaths>
 
 #include "common/Error.h"
-#include "qt/QtErrors.h"
 
 namespace tellvane {
 
@@ -24,7 +23,7 @@ std::u16string QtSettingsStore::read(const std::u16string& application, const st
     const QVariant value =
         settings.value(QString::fromStdU16String(section) + QLatin1Char('/') + QString::fromStdU16String(key));
     if (settings.status() != QSettings::NoError)
-        throw Error(kFileAccess, "Path/File access error: " + path.toStdString());
+        throw Error::fileAccess(path.toStdString(), "cannot be read as settings");
     if (!value.isValid()) return fallback;
     // An INI value with commas in it reads as a list; the store hands out the text.
     if (value.metaType().id() == QMetaType::QStringList) return value.toStringList().join(u',').toStdU16String();

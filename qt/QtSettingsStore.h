@@ -19,6 +19,9 @@ public:
     /// A file that cannot be read or parsed fails with Path/File access error.
     std::u16string read(const std::u16string& application, const std::u16string& section, const std::u16string& key,
                         const std::u16string& fallback) override;
+    std::string fileOf(const std::u16string& application) const override {
+        return filePath(application).toStdString();
+    }
 };
 
 }  // namespace tellvane

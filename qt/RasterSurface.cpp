@@ -10,7 +10,6 @@
 #include "common/Error.h"
 #include "platform/Palette.h"
 #include "qt/PngFile.h"
-#include "qt/QtErrors.h"
 #include "qt/Twips.h"
 
 namespace tellvane {
@@ -31,7 +30,7 @@ QRect spanned(float x1, float y1, float x2, float y2) {
     return QRect(QPoint(std::min(a, c), std::min(b, d)), QPoint(std::max(a, c), std::max(b, d)));
 }
 
-Error refused(const char* what) { return Error(kInvalidPropertyValue, std::string("Invalid property value: ") + what); }
+Error refused(const char* what) { return Error(kInvalidPropertyValue, what, {}); }
 
 }  // namespace
 
@@ -89,7 +88,7 @@ void RasterSurface::resize(QSize pixels) {
     QImage next;
     if (!pixels.isEmpty()) {
         next = QImage(pixels, QImage::Format_RGB32);
-        if (next.isNull()) throw Error(kOutOfMemory, "Out of memory");
+        if (next.isNull()) throw Error(kOutOfMemory, {}, {});
         next.fill(QColor::fromRgb(background_));
         if (!image_.isNull()) {
             QPainter copy(&next);

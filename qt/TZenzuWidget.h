@@ -12,8 +12,8 @@
 //
 // A host may delete the widget in a slot of these signals, in its event object,
 // in a slot the message box or the wait for the page runs, or in its own message
-// box or settings: the control's member then ends with ObjectUnloaded (error 364,
-// qt/HostCallGuard.h) instead of going on with a deleted widget. Deleting it in
+// box or settings: the control's member then ends with the Error
+// kObjectUnloaded (364, common/Error.h) instead of going on with a deleted widget. Deleting it in
 // one of the widget's own Qt events (a resize) is, as for any QObject, a job for
 // deleteLater.
 

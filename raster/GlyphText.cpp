@@ -14,7 +14,6 @@
 
 #include "common/Error.h"
 #include "common/Text.h"
-#include "raster/RasterErrors.h"
 
 namespace tellvane::raster {
 namespace {
@@ -109,7 +108,7 @@ GlyphText::Face& GlyphText::face() {
     auto opened = std::make_unique<Face>();
     if (FT_Init_FreeType(&opened->library) != 0 || FT_New_Face(opened->library, file_.c_str(), 0, &opened->face) != 0) {
         faces.erase(file_);
-        throw Error(kFileAccess, "Path/File access error: cannot read the typeface " + file_);
+        throw Error::fileAccess(file_, "cannot read the typeface");
     }
     kept = std::move(opened);
     return *kept;
@@ -118,8 +117,7 @@ GlyphText::Face& GlyphText::face() {
 void GlyphText::setSize(Face& f, int pixels) {
     if (f.size == pixels) return;
     if (FT_Set_Pixel_Sizes(f.face, 0, static_cast<FT_UInt>(pixels)) != 0)
-        throw Error(kFileAccess,
-                    "Path/File access error: the typeface " + file_ + " has no size " + std::to_string(pixels));
+        throw Error::fileAccess(file_, "the typeface has no size " + std::to_string(pixels));
     f.size = pixels;
 }
 

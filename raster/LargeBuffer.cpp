@@ -8,7 +8,6 @@
 #include <utility>
 
 #include "common/Error.h"
-#include "raster/RasterErrors.h"
 
 namespace tellvane::raster {
 namespace {
@@ -37,14 +36,14 @@ void* takeLarge(std::size_t bytes, std::size_t& granted) {
     if (bytes < kLarge) {
         granted = bytes;
         void* small = std::malloc(bytes);
-        if (!small) throw Error(kOutOfMemory, "Out of memory");
+        if (!small) throw Error(kOutOfMemory, {}, {});
         return small;
     }
     granted = (bytes + kHugePage - 1) / kHugePage * kHugePage;
     for (Spares::Spare& s : spares.kept)
         if (s.memory && s.bytes == granted) return std::exchange(s.memory, nullptr);
     void* memory = std::aligned_alloc(kHugePage, granted);
-    if (!memory) throw Error(kOutOfMemory, "Out of memory");
+    if (!memory) throw Error(kOutOfMemory, {}, {});
 #ifdef MADV_HUGEPAGE
     ::madvise(memory, granted, MADV_HUGEPAGE);  // a hint: without huge pages the buffer works the same
 #endif

@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "common/Error.h"
-#include "raster/RasterErrors.h"
 
 namespace tellvane::raster {
 PictureCanvas::PictureCanvas(std::string fontFile) : text_(std::move(fontFile)) {}

@@ -13,7 +13,6 @@
 #include <span>
 
 #include "common/Error.h"
-#include "raster/RasterErrors.h"
 
 // The chunks are written here rather than by a PNG library: the one the project
 // used (libspng) deflates only through zlib, and ISA-L's igzip compresses the
@@ -27,7 +26,7 @@ constexpr std::array<std::uint8_t, 8> kSignature{0x89, 'P', 'N', 'G', '\r', '\n'
 constexpr std::size_t kChunkFrame = 12;  // length, type and CRC around the data
 
 Error failed(const std::string& path, const std::string& why) {
-    return Error(kFileAccess, "Path/File access error: " + path + ": " + why);
+    return Error::fileAccess(path, why);
 }
 
 // The same with the system's reason (a full disk, a file-size limit, a name too long).
@@ -103,7 +102,7 @@ std::span<const std::uint8_t> deflateRows(const IndexedImage& indexed) {
     stream.avail_in = static_cast<std::uint32_t>(indexed.size());
     stream.next_out = out;
     stream.avail_out = static_cast<std::uint32_t>(bound);
-    if (isal_deflate_stateless(&stream) != COMP_OK) throw Error(kOutOfMemory, "Out of memory");
+    if (isal_deflate_stateless(&stream) != COMP_OK) throw Error(kOutOfMemory, {}, {});
     return {out, stream.total_out};
 }
 

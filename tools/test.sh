@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Sets everything up, builds, and runs the whole test suite: the layer check, then
 # three builds — a plain one, one under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and one without Qt (the toolkit-free core, readers
-# and recording realisations alone, as a host without Qt builds them).
+# UndefinedBehaviorSanitizer, and one without Qt (the toolkit-free layers and the
+# command line, as a server without Qt builds them, with their tests).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

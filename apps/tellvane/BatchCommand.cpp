@@ -21,25 +21,22 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kToolPrefix = "tellvane: ";
-constexpr std::string_view kWarningPrefix = "tellvane: warning: ";
 
 struct Outcome {
     int code = kSuccess;
-    std::string message;   ///< the complaints on one line, without the tool's name
-    std::string warnings;  ///< lines of the tool's warnings, shown once the bar is gone
+    std::string message;    ///< the complaints on one line, without the tool's name
+    KeptWarnings warnings;  ///< shown once the bar is gone
 };
 
-// A job's warnings kept as lines, its complaints put on one.
-void takeMessages(const std::string& text, Outcome& outcome) {
+// A job's complaints, each on a line of its own err, put on one.
+std::string oneLine(const std::string& text) {
     std::istringstream in(text);
+    std::string message;
     for (std::string part; std::getline(in, part);) {
-        if (part.starts_with(kWarningPrefix)) {
-            outcome.warnings += part + '\n';
-            continue;
-        }
         if (part.starts_with(kToolPrefix)) part.erase(0, kToolPrefix.size());
-        if (!part.empty()) outcome.message += (outcome.message.empty() ? "" : " ") + part;
+        if (!part.empty()) message += (message.empty() ? "" : " ") + part;
     }
+    return message;
 }
 
 // The files of one station-year: its readings read again from the parts of the
@@ -70,10 +67,11 @@ Outcome renderOne(const LoadedFiles& index, const BatchItem& item, const fs::pat
         SelectedYear selected = item.selected;
         selected.series = sameSeries(files->records, selected);
         HostedYear year(files, selected, modeOf(selected, std::nullopt));
+        year.setWarnings(&outcome.warnings);
         return writeYearCharts(year, ChartSize{}, chartPaths(out, item.stem), workDir, events, err) ? kSuccess
                                                                                                     : kBlockNotLoaded;
     });
-    takeMessages(err.str(), outcome);
+    outcome.message = oneLine(err.str());
     return outcome;
 }
 
@@ -122,7 +120,9 @@ int runBatch(const BatchOptions& options, bool terminal, std::ostream& out, std:
     for (auto& t : workers) t.join();
     progress.end();
     // What a finished station-year had to say (a partial year) waits until the bar is gone.
-    for (const Outcome& o : outcomes) err << o.warnings;
+    StreamWarnings onErr(err);
+    for (const Outcome& o : outcomes)
+        for (const std::string& warning : o.warnings.texts()) onErr.warn(warning);
 
     int failed = 0, code = kSuccess;
     for (const Outcome& o : outcomes)

@@ -1,6 +1,7 @@
 #pragma once
 // The subcommands of `tellvane`. Each returns its exit code (ExitCode.h) and writes
-// its result to out and its complaints to err.
+// its result to out and its complaints to err. None needs a toolkit or a display:
+// the chart is a picture in memory, the page is written by the page writer.
 
 #include <optional>
 #include <ostream>
@@ -12,7 +13,7 @@
 namespace tellvane::cli {
 
 /// `tellvane stats`: runs NenZu on a 1024x768 raster chart that is not kept and
-/// prints the year's numbers as one JSON object. Needs a running QGuiApplication.
+/// prints the year's numbers as one JSON object.
 int runStats(const YearOptions& options, std::ostream& out, std::ostream& err);
 
 struct TraceOptions {
@@ -34,8 +35,7 @@ struct RenderOptions {
 };
 
 /// `tellvane render`: writes OUT/NO_YYYY.png (NenZu on a raster chart of the size)
-/// and OUT/NO_YYYY.pdf (NenzuSakuzu) and prints their paths, one a line. Needs a
-/// running QGuiApplication.
+/// and OUT/NO_YYYY.pdf (NenzuSakuzu) and prints their paths, one a line.
 int runRender(const RenderOptions& options, std::ostream& out, std::ostream& err);
 
 /// The most station-years a batch renders at once: each holds a chart and a thread.
@@ -51,7 +51,8 @@ struct BatchOptions {
 /// `tellvane batch`: renders every station-year of the data as `render` does, with
 /// progress on err (a bar when terminal is true, else a line per station-year), a
 /// failing station-year reported without stopping the others, and a summary on out.
-/// Non-zero when any failed. Needs a running QGuiApplication.
+/// Non-zero when any failed; a station-year's warnings are shown once the progress
+/// is done.
 int runBatch(const BatchOptions& options, bool terminal, std::ostream& out, std::ostream& err);
 
 }  // namespace tellvane::cli

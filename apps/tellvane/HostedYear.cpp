@@ -36,8 +36,14 @@ HostedYear::HostedYear(std::shared_ptr<const LoadedFiles> files, const SelectedY
       source_(selected_.series, selected_.year, namesOf(selected_, files_->catalogue)) {}
 
 void HostedYear::report(const TZenzu& control, bool loaded, std::ostream& err) const {
-    const std::string line = loaded ? partialYearWarning(selected_, daysWithData(control.store())) : selected_.absence;
-    if (!line.empty()) err << "tellvane: " << line << '\n';
+    if (!loaded) {
+        if (!selected_.absence.empty()) err << "tellvane: " << selected_.absence << '\n';
+        return;
+    }
+    const std::string warning = partialYearWarning(selected_, daysWithData(control.store()));
+    if (warning.empty()) return;
+    StreamWarnings onErr(err);
+    (warnings_ ? *warnings_ : onErr).warn(warning);
 }
 
 void HostedYear::setUp(TZenzu& control) const {

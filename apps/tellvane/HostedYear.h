@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "apps/tellvane/WarningSink.h"
 #include "apps/tellvane/YearOptions.h"
 #include "control/TZenzu.h"
 #include "records/StationCatalogue.h"
@@ -52,9 +53,13 @@ public:
     const std::u16string& mode() const { return mode_; }
 
     /// After NenZu: why there was nothing to chart, when it returned false (the
-    /// control's own message has gone to the user already); a warning when the year
-    /// is partial, when it returned true. Either on a line of err, if any.
+    /// control's own message has gone to the user already), on a line of err; a
+    /// warning when the year is partial, when it returned true, to the warning sink
+    /// (on a line of err without one).
     void report(const TZenzu& control, bool loaded, std::ostream& err) const;
+    /// Where report's warnings go from now on; nullptr for err. The sink outlives
+    /// this year's reports.
+    void setWarnings(WarningSink* sink) { warnings_ = sink; }
 
 private:
     HostedYear(std::shared_ptr<const LoadedFiles> files, const YearOptions& options);
@@ -64,6 +69,7 @@ private:
     SelectedYear selected_;
     std::u16string mode_;
     YearBlockSource source_;
+    WarningSink* warnings_ = nullptr;
 };
 
 }  // namespace tellvane::cli

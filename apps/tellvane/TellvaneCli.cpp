@@ -83,8 +83,8 @@ int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostre
     }
     if (ending == Ending::EndProcess) {
         // Every file is closed by now (the plotted page's at CloseDocument) and the
-        // streams are flushed: tearing down Qt's application, fonts and libraries
-        // (about 2.6 ms of a render) would write nothing more.
+        // streams are flushed: tearing down the faces, the pictures and the
+        // libraries would write nothing more.
         std::fflush(nullptr);
         std::_Exit(code);
     }

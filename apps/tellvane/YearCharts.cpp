@@ -6,13 +6,12 @@
 #include "common/Error.h"
 #include "common/Text.h"
 #include "plot/PlotOutput.h"
-#include "raster/RasterErrors.h"
 
 namespace tellvane::cli {
 namespace {
 
 [[noreturn]] void fileAccess(const std::string& what, const std::error_code& ec) {
-    throw Error(raster::kFileAccess, "Path/File access error: " + what + ": " + ec.message());
+    throw Error(kFileAccess, what + ": " + ec.message(), {});
 }
 
 // A file written under a passing name; removed unless it was moved into place.
@@ -37,13 +36,6 @@ void makeFolder(const std::filesystem::path& dir) {
     if (ec) fileAccess("cannot create " + dir.string(), ec);
 }
 
-// The text with every occurrence of what replaced by with.
-std::string replaced(std::string text, const std::string& what, const std::string& with) {
-    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
-        text.replace(at, what.size(), with);
-    return text;
-}
-
 // NenzuSakuzu, whose page the control writes under its own name in the work folder,
 // then moved to the user's name. A failure names the user's file: the work file
 // is the tool's business.
@@ -53,7 +45,7 @@ void plotPage(TZenzu& control, const std::filesystem::path& written, const std::
     } catch (const Error& e) {
         std::error_code ignored;  // a page written in part is left nowhere; anything else is not ours
         if (std::filesystem::is_regular_file(written, ignored)) std::filesystem::remove(written, ignored);
-        throw Error(e.number(), replaced(e.description(), written.string(), pdf.string()));
+        throw e.naming(pdf.string(), written.string());
     }
     moveInto(written, pdf);
 }
@@ -77,7 +69,7 @@ bool writeYearCharts(HostedYear& year, ChartSize size, const ChartPaths& paths, 
     try {
         chart.savePng(picture.path.string());
     } catch (const Error& e) {  // the passing name is the tool's business, the user's is the one to name
-        throw Error(e.number(), replaced(e.description(), picture.path.string(), paths.png.string()));
+        throw e.naming(paths.png.string(), picture.path.string());
     }
     makeFolder(workDir);
     plotPage(control, workDir / kPlotFileName, paths.pdf);

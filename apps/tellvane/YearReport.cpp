@@ -22,11 +22,11 @@ constexpr std::array<Rank, 4> kRanks = {
 std::string partialYearWarning(const SelectedYear& selected, int days) {
     if (days >= kRanks.back().day) return {};
     const std::string stationYear = "station " + shownName(selected.station) + " " + std::to_string(selected.year);
-    if (days == 0) return "warning: " + stationYear + " has no day with data; no characteristic value is reached";
+    if (days == 0) return stationYear + " has no day with data; no characteristic value is reached";
     std::string missed;
     for (const Rank& r : kRanks)
         if (days < r.day) missed += (missed.empty() ? "" : ", ") + std::string(r.name);
-    return "warning: " + stationYear + " has data on " + std::to_string(days) + " days; not reached: " + missed;
+    return stationYear + " has data on " + std::to_string(days) + " days; not reached: " + missed;
 }
 
 void printNotes(const StationRecords& records, const SelectedYear* selected, std::ostream& err) {

@@ -15,7 +15,7 @@ namespace tellvane::cli {
 // daysWithData and hoursWithReadings are the records' (records/YearSelection.h),
 // shared with the page.
 
-/// A warning when fewer than 355 days have data, naming the characteristic values
+/// A warning (its text alone, see WarningSink) when fewer than 355 days have data, naming the characteristic values
 /// the year does not reach; empty otherwise.
 std::string partialYearWarning(const SelectedYear& selected, int days);
 

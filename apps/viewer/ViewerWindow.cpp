@@ -148,8 +148,8 @@ bool ViewerWindow::savePage(const QString& path) {
     try {
         chart_->control().NenzuSakuzu();
     } catch (const Error& e) {
-        // The description names the file the control writes; the user knows theirs.
-        failure = QString::fromStdString(e.description()).replace(written, path);
+        // The error may blame the file the control writes; the user knows theirs.
+        failure = QString::fromStdString(e.naming(path.toStdString(), written.toStdString()).description());
         if (failure.isEmpty()) failure = tr("run-time error %1").arg(e.number());
     } catch (const std::exception& e) {
         failure = QString::fromLocal8Bit(e.what());

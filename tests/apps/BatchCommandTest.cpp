@@ -52,7 +52,7 @@ TEST_P(BatchCommand, AFailingStationYearIsReportedAndTheOthersAreWritten) {
     EXPECT_EQ(filesIn(out), (std::set<std::string>{"A_2023.pdf", "A_2023.png", "A_2024.pdf", "A_2024.png", "B_2023.pdf",
                                                    "C_2023.pdf", "C_2023.png"}));
     EXPECT_TRUE(fs::is_directory(out / "B_2023.pdf"));
-    EXPECT_EQ(test::pngImage(out / "C_2023.png").size(), QSize(1024, 768));
+    EXPECT_EQ(test::sizeOf(test::pngImage(out / "C_2023.png")), (test::PixelSize{1024, 768}));
     EXPECT_EQ(test::fileStart(out / "A_2024.pdf", 5), "%PDF-");
 
     // A plain line per station-year, whichever job finished it; then the warnings,

@@ -2,13 +2,16 @@
 // Reading back what `tellvane render` and `batch` write: the picture's pixels and
 // the plotted page's text.
 
-#include <QImage>
-#include <QString>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <string>
+#include <string_view>
+
+#include "platform/Palette.h"
+#include "tests/support/PngReference.h"
 
 namespace tellvane::test {
 
@@ -31,12 +34,32 @@ inline std::string pdfText(const std::filesystem::path& pdf) {
         for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) text.append(buffer, n);
         pclose(pipe);
     }
-    const QString squeezed =
-        QString::fromUtf8(text).remove(QChar(u' ')).remove(QChar(u'\u3000')).remove(u'\n').remove(u'\f');
-    return squeezed.toStdString();
+    std::string squeezed;
+    constexpr std::string_view kIdeographicSpace = "\u3000";
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, kIdeographicSpace.size(), kIdeographicSpace) == 0) {
+            i += kIdeographicSpace.size() - 1;
+            continue;
+        }
+        if (text[i] != ' ' && text[i] != '\n' && text[i] != '\f') squeezed += text[i];
+    }
+    return squeezed;
 }
 
-/// The PNG file as an image (null when it cannot be read).
-inline QImage pngImage(const std::filesystem::path& png) { return QImage(QString::fromStdString(png.string()), "PNG"); }
+/// A picture's width and height.
+struct PixelSize {
+    int width = 0, height = 0;
+    bool operator==(const PixelSize&) const = default;
+    friend std::ostream& operator<<(std::ostream& out, const PixelSize& s) { return out << s.width << "x" << s.height; }
+};
+
+/// The PNG file as a picture (0 x 0 when it cannot be read).
+inline OwnedPicture pngImage(const std::filesystem::path& png) { return readPng(png.string()); }
+inline PixelSize sizeOf(const OwnedPicture& picture) { return {picture.width, picture.height}; }
+
+/// True when the pixel has the palette colour.
+inline bool isPalette(const OwnedPicture& picture, int x, int y, int palette) {
+    return picture.rgbAt(x, y) == paletteRgb(palette);
+}
 
 }  // namespace tellvane::test

@@ -8,14 +8,14 @@
 #include "plot/PlotOutput.h"
 #include "tests/apps/ChartFiles.h"
 #include "tests/apps/RunTellvane.h"
-#include "tests/qt/Pixels.h"
-#include "tests/qt/TemporaryConfigHome.h"
 #include "tests/records/TestFiles.h"
+#include "tests/support/ConfigHome.h"
 
 namespace tellvane {
 namespace {
 
 using test::linesOf;
+using test::PixelSize;
 using test::runTellvane;
 using test::samplesDir;
 using test::ScratchDir;
@@ -35,14 +35,17 @@ TEST(RenderCommand, WritesTheChartAsPngAndThePageAsPdf) {
     const fs::path png = out / "303011283322030_2025.png", pdf = out / "303011283322030_2025.pdf";
     EXPECT_EQ(linesOf(run.out), (std::vector<std::string>{png.string(), pdf.string()}));
 
-    const QImage image = test::pngImage(png);
-    ASSERT_EQ(image.size(), QSize(1024, 768));
+    const test::OwnedPicture image = test::pngImage(png);
+    ASSERT_EQ(test::sizeOf(image), (PixelSize{1024, 768}));
     // White around the chart; the grey frame's right edge and its top and bottom
     // rules where no label covers them (plot area 30..1014 by 60..748).
-    for (const QPoint p : {QPoint(0, 0), QPoint(1023, 767), QPoint(1019, 400)})
-        EXPECT_EQ(test::rgbAt(image, p.x(), p.y()), kWhite) << p.x() << "," << p.y();
-    for (const QPoint p : {QPoint(1014, 400), QPoint(1013, 400), QPoint(500, 60), QPoint(500, 748), QPoint(1014, 748)})
-        EXPECT_TRUE(test::isPalette(image, p.x(), p.y(), kGrey)) << p.x() << "," << p.y();
+    struct Point {
+        int x, y;
+    };
+    for (const Point p : {Point{0, 0}, Point{1023, 767}, Point{1019, 400}})
+        EXPECT_EQ(image.rgbAt(p.x, p.y), kWhite) << p.x << "," << p.y;
+    for (const Point p : {Point{1014, 400}, Point{1013, 400}, Point{500, 60}, Point{500, 748}, Point{1014, 748}})
+        EXPECT_TRUE(test::isPalette(image, p.x, p.y, kGrey)) << p.x << "," << p.y;
 
     EXPECT_EQ(test::fileStart(pdf, 5), "%PDF-");
     const std::string text = test::pdfText(pdf);
@@ -57,8 +60,7 @@ TEST(RenderCommand, DrawsOnARasterOfTheGivenSize) {
     const auto run =
         runTellvane({"render", "--data", kDailyDischarge, "--size", "640x480", "--out", dir.path().string()});
     ASSERT_EQ(run.code, 0) << run.err;
-    const QImage image = test::pngImage(dir.path() / "301011281104010_2023.png");
-    EXPECT_EQ(image.size(), QSize(640, 480));
+    EXPECT_EQ(test::sizeOf(test::pngImage(dir.path() / "301011281104010_2023.png")), (PixelSize{640, 480}));
     // The discharge wording reaches the page.
     EXPECT_NE(test::pdfText(dir.path() / "301011281104010_2023.pdf").find("流量年図"), std::string::npos);
 }
@@ -81,13 +83,15 @@ TEST(RenderCommand, AFailedPageWritesNeitherFileAndKeepsEarlierOnes) {
     const auto pngSize = fs::file_size(png), pdfSize = fs::file_size(pdf);
 
     // A pen beyond 16 bits fails the plotted page with Overflow, after the picture.
-    test::TemporaryConfigHome home;
+    test::ConfigHome home;
     ASSERT_TRUE(home.write("BRACKENLY", "[SETTING]\nHougan1Pen=70000\n"));
     const auto failed = runTellvane({"render", "--data", kNukada, "--size", "640x480", "--out", dir.path().string()});
     EXPECT_EQ(failed.code, 3);
     EXPECT_NE(failed.err.find("run-time error 6"), std::string::npos) << failed.err;
+    // The message names where the user mends it: the settings file and the key.
+    EXPECT_NE(failed.err.find(home.file("BRACKENLY").string() + ": Hougan1Pen"), std::string::npos) << failed.err;
     EXPECT_EQ(fs::file_size(png), pngSize);
-    EXPECT_EQ(test::pngImage(png).size(), QSize(1024, 768));  // the earlier picture, not the 640 x 480 one
+    EXPECT_EQ(test::sizeOf(test::pngImage(png)), (PixelSize{1024, 768}));  // the earlier picture, not the 640 x 480 one
     EXPECT_EQ(fs::file_size(pdf), pdfSize);
     for (const auto& entry : fs::directory_iterator(dir.path()))
         EXPECT_TRUE(entry.path() == png || entry.path() == pdf) << entry.path();
@@ -114,7 +118,7 @@ TEST(RenderCommand, TheProgramRunsOffscreenByItself) {
     const int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(test::pngImage(dir.path() / "303011283322030_2025.png").size(), QSize(1024, 768));
+    EXPECT_EQ(test::sizeOf(test::pngImage(dir.path() / "303011283322030_2025.png")), (PixelSize{1024, 768}));
     EXPECT_EQ(test::fileStart(dir.path() / "303011283322030_2025.pdf", 5), "%PDF-");
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/Error.h"
+#include "plot/PlotPens.h"
 #include "tests/plot/PlotBench.h"
 
 namespace tellvane::test {
@@ -82,6 +84,41 @@ TEST(PlotPens, APenBeyondItsWidthFailsWithOverflow) {
         EXPECT_TRUE(ofOp(records, "OutputToFile").empty());
         EXPECT_EQ(bench.docs.alive(), 0);
         EXPECT_TRUE(bench.tp.screen.pointers.empty());
+    }
+}
+
+// A number pen that fails names the settings file and the key, where the user mends it.
+TEST(PlotPens, APenThatFailsNamesTheSettingsFileAndKey) {
+    struct Settings : FakeSettings {
+        std::string fileOf(const std::u16string& application) const override {
+            return "/config/" + std::string(application.begin(), application.end()) + ".ini";
+        }
+    };
+    struct Case {
+        const char16_t *key, *stored;
+        bool wide;  // read as 32 bits
+    } cases[] = {
+        {u"Hougan1Pen", u"70000", false},
+        {u"MojietcPen", u"1e400", false},
+        {u"TytlePen", u"-2147483649", true},
+    };
+    for (const Case& c : cases) {
+        const std::string key(c.key, c.key + std::char_traits<char16_t>::length(c.key));
+        SCOPED_TRACE(key);
+        Settings settings;
+        settings.values[c.key] = c.stored;
+        try {
+            if (c.wide)
+                readPen32(settings, c.key);
+            else
+                readPen16(settings, c.key);
+            ADD_FAILURE() << "no error";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.number(), kOverflow);
+            EXPECT_EQ(e.file(), "/config/BRACKENLY.ini");
+            EXPECT_EQ(e.key(), key);
+            EXPECT_EQ(e.line(), 0);
+        }
     }
 }
 

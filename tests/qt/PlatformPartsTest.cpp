@@ -11,7 +11,6 @@
 #include "common/Text.h"
 #include "hostkit/IniSettingsStore.h"
 #include "qt/LoadedLibraryLocation.h"
-#include "qt/QtErrors.h"
 #include "qt/QtEventPump.h"
 #include "qt/QtScreen.h"
 #include "qt/QtSettingsStore.h"

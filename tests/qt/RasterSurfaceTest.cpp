@@ -8,7 +8,6 @@
 
 #include "common/Error.h"
 #include "platform/Palette.h"
-#include "qt/QtErrors.h"
 #include "qt/RasterSurface.h"
 #include "tests/qt/Pixels.h"
 #include "tests/support/ErrorOf.h"

@@ -10,7 +10,6 @@
 
 #include "hostkit/TenDayBlocks.h"
 #include "platform/Palette.h"
-#include "qt/QtErrors.h"
 #include "qt/QtMessageBox.h"
 #include "qt/StderrMessageBox.h"
 #include "qt/TZenzuWidget.h"

@@ -8,7 +8,6 @@
 
 #include <functional>
 
-#include "qt/QtErrors.h"
 #include "qt/TZenzuWidget.h"
 #include "recording/RecordingPlotDocument.h"
 #include "tests/support/ErrorOf.h"

@@ -6,7 +6,6 @@
 
 #include "common/Error.h"
 #include "raster/PngFile.h"
-#include "raster/RasterErrors.h"
 #include "tests/support/ErrorOf.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/PngReference.h"

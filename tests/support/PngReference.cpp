@@ -103,6 +103,17 @@ std::vector<std::uint32_t> decodePng(const std::vector<std::uint8_t>& png) {
     return out;
 }
 
+OwnedPicture readPng(const std::string& path) {
+    const std::vector<std::uint8_t> png = fileBytes(path);
+    Context ctx(spng_ctx_new(0));
+    spng_ihdr header{};
+    if (spng_set_png_buffer(ctx.get(), png.data(), png.size()) != 0 || spng_get_ihdr(ctx.get(), &header) != 0)
+        return {};
+    std::vector<std::uint32_t> pixels = decodePng(png);
+    if (pixels.size() != std::size_t{header.width} * header.height) return {};
+    return {static_cast<int>(header.width), static_cast<int>(header.height), std::move(pixels)};
+}
+
 std::vector<std::uint8_t> fileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

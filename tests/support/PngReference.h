@@ -27,6 +27,10 @@ std::vector<std::uint8_t> referencePng(const ReferenceIndexed& indexed, int widt
 /// empty when it cannot be read.
 std::vector<std::uint32_t> decodePng(const std::vector<std::uint8_t>& png);
 
+struct OwnedPicture;
+/// A PNG file's picture, read by libspng; 0 x 0 when it cannot be read.
+OwnedPicture readPng(const std::string& path);
+
 /// The bytes of a file; empty when it cannot be read.
 std::vector<std::uint8_t> fileBytes(const std::string& path);
 
@@ -37,6 +41,11 @@ struct OwnedPicture {
 
     raster::PictureView view() const { return {pixels.data(), width, height, static_cast<std::size_t>(width)}; }
     std::uint32_t& at(int x, int y) { return pixels[static_cast<std::size_t>(y) * width + x]; }
+    /// The pixel as 0xRRGGBB; 0 outside the picture.
+    std::uint32_t rgbAt(int x, int y) const {
+        return x >= 0 && y >= 0 && x < width && y < height ? pixels[static_cast<std::size_t>(y) * width + x] & 0xFFFFFF
+                                                           : 0;
+    }
 };
 
 /// A chart-like random picture: runs of a few frequent colours, and among them rare

@@ -64,7 +64,8 @@ class PlottedPages {
     answer(page.resize(request.width, request.height));
     answer(page.choose(request.station, request.year, request.kind));
     if (request.limits) answer(page.setLimits(request.limits.max, request.limits.min));
-    answer(page.write(format));
+    const written = page.write(format);
+    if (!written.ok) throw new Error(written.error);
     const bytes = page.bytes().slice();  // a view of the module's memory until the next call
     return new Blob([bytes], { type: format === "svg" ? "image/svg+xml" : "application/pdf" });
   }

@@ -7,13 +7,11 @@
 namespace tellvane::web {
 namespace {
 
-constexpr int kPathFileAccess = 75;
-
 // The plotted page needs the page writer, which this module does not hold yet.
 class NoPlotDocuments : public PlotDocumentFactory {
 public:
     std::unique_ptr<PlotDocument> create() override {
-        throw Error(kPathFileAccess, "Path/File access error: no page writer in this module");
+        throw Error(kFileAccess, "no page writer in this module", {});
     }
 };
 

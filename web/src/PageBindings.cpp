@@ -10,7 +10,6 @@
 
 #include "pagewriter/PageDocument.h"
 #include "pagewriter/PageErrors.h"
-#include "recording/JsonLine.h"
 #include "web/src/WebChart.h"
 
 namespace tellvane::web {
@@ -55,6 +54,13 @@ private:
     std::unique_ptr<pagewriter::PageDocumentFactory> pdf_, svg_;
 };
 
+/// What write answers: ok with the page's size in bytes, or the reason it failed.
+struct PageAnswer {
+    bool ok = false;
+    std::string error;
+    int size = 0;
+};
+
 class PlottedPage {
 public:
     PlottedPage() : chart_(canvas_, pages_) {}
@@ -73,19 +79,19 @@ public:
     std::string setLimits(const std::string& max, const std::string& min) { return chart_.setLimits(max, min); }
     std::string resize(int width, int height) { return chart_.resize(width, height); }
 
-    /// Writes the page as "pdf" or "svg": {"size"} with bytes() holding it, or {"error"}.
-    std::string write(const std::string& format) {
+    /// Writes the page as "pdf" or "svg", bytes() holding it when the answer is ok.
+    PageAnswer write(const std::string& format) {
         page_.clear();
         pages_.svg = format == "svg";
-        const std::string answer = chart_.plot();
-        if (answer.starts_with("{\"error\"")) return answer;
+        const WebAnswer answer = chart_.plotted();
+        if (answer.error) return {false, *answer.error, 0};
         const std::string file = chart_.plotFile();
         std::ifstream in(file, std::ios::binary);
         std::ostringstream bytes;
         bytes << in.rdbuf();
         page_ = std::move(bytes).str();
         std::remove(file.c_str());
-        return JsonLine().add("size", static_cast<std::int32_t>(page_.size())).str();
+        return {true, {}, static_cast<int>(page_.size())};
     }
     /// The page last written, valid until the next call: the page copies it at once.
     emscripten::val bytes() const {
@@ -107,6 +113,10 @@ EMSCRIPTEN_BINDINGS(tellvane_page) {
     using namespace emscripten;
     using tellvane::web::PlottedPage;
     register_vector<std::string>("StringList");
+    value_object<tellvane::web::PageAnswer>("PageAnswer")
+        .field("ok", &tellvane::web::PageAnswer::ok)
+        .field("error", &tellvane::web::PageAnswer::error)
+        .field("size", &tellvane::web::PageAnswer::size);
     class_<PlottedPage>("PlottedPage")
         .constructor<>()
         .function("setFace", &PlottedPage::setFace)

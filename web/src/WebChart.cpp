@@ -24,6 +24,8 @@ bool isDownload(const std::string& name) {
 
 std::string error(const std::string& message) { return JsonLine().add("error", message).str(); }
 
+WebAnswer failed(const std::string& message) { return {error(message), message}; }
+
 // The station's entry of the load answer: its names, years and kinds.
 std::string stationJson(const StationRecords& records, const StationCatalogue& catalogue,
                         const std::u16string& station) {
@@ -52,17 +54,17 @@ WebChart::WebChart(canvas::Canvas& canvas, PlotDocumentFactory& plots)
 
 // Bad input, an open choice and a run-time error all become the page's message.
 template <typename Body>
-std::string WebChart::guarded(Body&& body) {
+WebAnswer WebChart::guarded(Body&& body) {
     try {
-        return body();
+        return {body(), std::nullopt};
     } catch (const InputError& e) {
-        return error(e.what());
+        return failed(e.what());
     } catch (const SelectionError& e) {
-        return error(e.what());
+        return failed(e.what());
     } catch (const Error& e) {
-        return error("run-time error " + std::to_string(e.number()) + ": " + e.description());
+        return failed("run-time error " + std::to_string(e.number()) + ": " + e.description());
     } catch (const std::bad_alloc&) {
-        return error("out of memory");
+        return failed("out of memory");
     }
 }
 
@@ -81,7 +83,7 @@ std::string WebChart::load(const std::vector<PageFile>& data, const PageFile& ca
             stations += (stations.empty() ? "" : ",") + stationJson(files->records, files->catalogue, station);
         files_ = std::move(files);
         return JsonLine().addRaw("stations", "[" + stations + "]").str();
-    });
+    }).json;
 }
 
 std::string WebChart::choose(const std::string& station, int year, const std::string& kind) {
@@ -113,7 +115,7 @@ std::string WebChart::choose(const std::string& station, int year, const std::st
             .add("max", control_.txtMax())
             .add("min", control_.txtMin())
             .str();
-    });
+    }).json;
 }
 
 std::string WebChart::setLimits(const std::string& max, const std::string& min) {
@@ -123,7 +125,7 @@ std::string WebChart::setLimits(const std::string& max, const std::string& min) 
         control_.settxtMin(fromUtf8(min));
         control_.ReGRaph();
         return limits();
-    });
+    }).json;
 }
 
 std::string WebChart::resize(int width, int height) {
@@ -132,19 +134,19 @@ std::string WebChart::resize(int width, int height) {
         control_.Resize();
         if (source_) control_.ReGRaph();
         return limits();
-    });
+    }).json;
 }
 
 std::string WebChart::stats() {
     return guarded([&] {
         if (!source_) return error("no chart yet");
         return statsJson(control_, true, YearCounts{daysWithData(control_.store()), hoursWithReadings(selected_)});
-    });
+    }).json;
 }
 
-std::string WebChart::plot() {
+WebAnswer WebChart::plotted() {
+    if (!source_) return failed("no chart yet");
     return guarded([&] {
-        if (!source_) return error("no chart yet");
         ::mkdir(toUtf8(folder_.directory()).c_str(), 0755);  // the module's file system starts empty
         control_.NenzuSakuzu();
         return JsonLine().add("file", plotFile()).str();

@@ -31,6 +31,13 @@ struct PageFile {
     std::string text;
 };
 
+/// A call's answer as a host reads it without parsing: its JSON object, and when
+/// it failed, why (the same message the object's "error" holds).
+struct WebAnswer {
+    std::string json;
+    std::optional<std::string> error;
+};
+
 class WebChart {
 public:
     /// A chart drawing on the canvas.
@@ -51,7 +58,9 @@ public:
     std::string stats();
     /// The plotted page of the chart drawn, written by the control to plotFile() in
     /// the module's file system: {"file"}.
-    std::string plot();
+    std::string plot() { return plotted().json; }
+    /// plot's answer, typed.
+    WebAnswer plotted();
     /// Where the control writes its page.
     std::string plotFile() { return toUtf8(plotFilePath(folder_)); }
 
@@ -63,7 +72,7 @@ private:
 
     std::string limits() const;
     template <typename Body>
-    std::string guarded(Body&& body);
+    WebAnswer guarded(Body&& body);
 
     ChartArea area_;
     NullScreen screen_;

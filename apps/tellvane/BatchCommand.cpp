@@ -9,9 +9,9 @@
 #include "apps/tellvane/BatchProgress.h"
 #include "apps/tellvane/Commands.h"
 #include "apps/tellvane/Guarded.h"
-#include "apps/tellvane/HostedYear.h"
-#include "apps/tellvane/YearCharts.h"
-#include "apps/tellvane/YearReport.h"
+#include "yearhost/HostedYear.h"
+#include "yearhost/YearCharts.h"
+#include "yearhost/YearReport.h"
 #include "hostkit/SleepingEventPump.h"
 #include "records/DataFiles.h"
 

@@ -2,15 +2,15 @@
 
 #include "apps/tellvane/Commands.h"
 #include "apps/tellvane/Guarded.h"
-#include "apps/tellvane/HostedYear.h"
-#include "apps/tellvane/YearCharts.h"
+#include "yearhost/HostedYear.h"
+#include "yearhost/YearCharts.h"
 #include "hostkit/SleepingEventPump.h"
 
 namespace tellvane::cli {
 
 int runRender(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     return guarded(err, [&] {
-        HostedYear year(options.year, err);
+        HostedYear year(options.year.query(), err);
         const std::filesystem::path dir(options.out);
         const ChartPaths paths = chartPaths(dir, stemInFolder(dir, year.selected(), year.mode()));
         // The control builds the page's path from the library's directory, which

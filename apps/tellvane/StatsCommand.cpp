@@ -1,8 +1,8 @@
 #include "apps/tellvane/Commands.h"
 #include "apps/tellvane/Guarded.h"
-#include "apps/tellvane/HostedYear.h"
-#include "apps/tellvane/RasterChart.h"
-#include "apps/tellvane/YearReport.h"
+#include "yearhost/HostedYear.h"
+#include "yearhost/RasterChart.h"
+#include "yearhost/YearReport.h"
 #include "hostkit/HeadlessPlatform.h"
 #include "recording/StatsJson.h"
 
@@ -10,7 +10,7 @@ namespace tellvane::cli {
 
 int runStats(const YearOptions& options, std::ostream& out, std::ostream& err) {
     return guarded(err, [&] {
-        HostedYear year(options, err);
+        HostedYear year(options.query(), err);
         // NenZu draws as in every host, on the surface every host draws on; the
         // picture is not kept and no page is plotted.
         IdleEventPump events;

@@ -3,7 +3,7 @@
 
 #include "apps/tellvane/Commands.h"
 #include "apps/tellvane/Guarded.h"
-#include "apps/tellvane/HostedYear.h"
+#include "yearhost/HostedYear.h"
 #include "apps/tellvane/TraceEvents.h"
 #include "hostkit/HeadlessPlatform.h"
 #include "recording/JsonLine.h"
@@ -14,7 +14,7 @@ namespace tellvane::cli {
 
 int runTrace(const TraceOptions& options, std::ostream& out, std::ostream& err) {
     return guarded(err, [&] {
-        HostedYear year(options.year, err);
+        HostedYear year(options.year.query(), err);
         // Kept until the run's outcome is known: a block not loaded prints nothing.
         std::vector<std::string> lines;
         const auto write = [&lines](const std::string& line) { lines.push_back(line); };

@@ -1,11 +1,11 @@
-#include "apps/tellvane/RasterChart.h"
+#include "yearhost/RasterChart.h"
 
 #include <utility>
 
 #include "pagewriter/PageWriterOptions.h"
 #include "raster/PngFile.h"
 
-namespace tellvane::cli {
+namespace tellvane {
 namespace {
 
 constexpr float kTwipsPerPixel = 15;  // at the chart's 96 dots per inch
@@ -30,4 +30,4 @@ RasterChart::RasterChart(ChartSize size, EventPump& events, std::ostream& err, s
 
 void RasterChart::savePng(const std::string& path) const { raster::writePng(picture_.picture(), path); }
 
-}  // namespace tellvane::cli
+}  // namespace tellvane

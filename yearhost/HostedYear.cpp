@@ -1,12 +1,12 @@
-#include "apps/tellvane/HostedYear.h"
+#include "yearhost/HostedYear.h"
 
 #include <filesystem>
 #include <utility>
 
-#include "apps/tellvane/YearReport.h"
+#include "yearhost/YearReport.h"
 #include "records/DataFiles.h"
 
-namespace tellvane::cli {
+namespace tellvane {
 
 std::shared_ptr<const LoadedFiles> loadFiles(const std::vector<std::string>& data,
                                              const std::optional<std::string>& stations,
@@ -17,17 +17,16 @@ std::shared_ptr<const LoadedFiles> loadFiles(const std::vector<std::string>& dat
     return files;
 }
 
-HostedYear::HostedYear(const YearOptions& options, std::ostream& err)
-    : HostedYear(loadFiles(options.data, options.stations, options.request().kept()), options) {
+HostedYear::HostedYear(const YearQuery& query, std::ostream& err)
+    : HostedYear(loadFiles(query.data, query.stations, query.request.kept()), query) {
     printNotes(files_->records, &selected_, err);
 }
 
-HostedYear::HostedYear(std::shared_ptr<const LoadedFiles> files, const YearOptions& options)
-    : HostedYear(files, selectYear(files->records, options.request()), options) {}
+HostedYear::HostedYear(std::shared_ptr<const LoadedFiles> files, const YearQuery& query)
+    : HostedYear(files, selectYear(files->records, query.request), query) {}
 
-HostedYear::HostedYear(std::shared_ptr<const LoadedFiles> files, const SelectedYear& selected,
-                       const YearOptions& options)
-    : HostedYear(std::move(files), selected, modeOf(selected, options.requestedMode())) {}
+HostedYear::HostedYear(std::shared_ptr<const LoadedFiles> files, const SelectedYear& selected, const YearQuery& query)
+    : HostedYear(std::move(files), selected, modeOf(selected, query.mode)) {}
 
 HostedYear::HostedYear(std::shared_ptr<const LoadedFiles> files, const SelectedYear& selected, std::u16string mode)
     : files_(std::move(files)),
@@ -46,4 +45,4 @@ void HostedYear::setUp(TZenzu& control) const {
     control.setMode(mode_);
 }
 
-}  // namespace tellvane::cli
+}  // namespace tellvane

@@ -8,7 +8,7 @@
 
 #include "records/YearSelection.h"
 
-namespace tellvane::cli {
+namespace tellvane {
 
 /// The files of one station-year.
 struct ChartPaths {
@@ -32,4 +32,4 @@ std::optional<std::u16string> pageTitleOf(const std::filesystem::path& pdf);
 /// "NO_YYYY_discharge", so that neither chart replaces the other.
 std::string stemInFolder(const std::filesystem::path& dir, const SelectedYear& selected, const std::u16string& mode);
 
-}  // namespace tellvane::cli
+}  // namespace tellvane

@@ -1,14 +1,14 @@
-#include "apps/tellvane/YearCharts.h"
+#include "yearhost/YearCharts.h"
 
 #include <system_error>
 
-#include "apps/tellvane/RasterChart.h"
+#include "yearhost/RasterChart.h"
 #include "common/Error.h"
 #include "common/Text.h"
 #include "plot/PlotOutput.h"
 #include "raster/RasterErrors.h"
 
-namespace tellvane::cli {
+namespace tellvane {
 namespace {
 
 [[noreturn]] void fileAccess(const std::string& what, const std::error_code& ec) {
@@ -85,4 +85,4 @@ bool writeYearCharts(HostedYear& year, ChartSize size, const ChartPaths& paths, 
     return true;
 }
 
-}  // namespace tellvane::cli
+}  // namespace tellvane

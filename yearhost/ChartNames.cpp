@@ -1,4 +1,4 @@
-#include "apps/tellvane/ChartNames.h"
+#include "yearhost/ChartNames.h"
 
 #include <array>
 #include <fstream>
@@ -8,7 +8,7 @@
 #include "chartinput/DataKind.h"
 #include "common/Text.h"
 
-namespace tellvane::cli {
+namespace tellvane {
 namespace {
 
 constexpr std::u16string_view kLevelMode = u"1", kDischargeMode = u"7";
@@ -80,4 +80,4 @@ std::string stemInFolder(const std::filesystem::path& dir, const SelectedYear& s
     return otherHere ? stem + "_" + kind : stem;
 }
 
-}  // namespace tellvane::cli
+}  // namespace tellvane

@@ -10,7 +10,7 @@
 #include "records/YearSelection.h"
 #include "yeardata/AnnualStore.h"
 
-namespace tellvane::cli {
+namespace tellvane {
 
 // daysWithData and hoursWithReadings are the records' (records/YearSelection.h),
 // shared with the page.
@@ -23,4 +23,4 @@ std::string partialYearWarning(const SelectedYear& selected, int days);
 /// selected station-year and kind when one is given, each on a line of err.
 void printNotes(const StationRecords& records, const SelectedYear* selected, std::ostream& err);
 
-}  // namespace tellvane::cli
+}  // namespace tellvane

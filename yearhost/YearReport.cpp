@@ -1,11 +1,11 @@
-#include "apps/tellvane/YearReport.h"
+#include "yearhost/YearReport.h"
 
 #include <array>
 
 #include "common/Text.h"
 #include "records/ShownText.h"
 
-namespace tellvane::cli {
+namespace tellvane {
 namespace {
 
 struct Rank {
@@ -38,4 +38,4 @@ void printNotes(const StationRecords& records, const SelectedYear* selected, std
         if (note.starts_with(prefix)) err << "tellvane: note: " << note << '\n';
 }
 
-}  // namespace tellvane::cli
+}  // namespace tellvane

@@ -1,5 +1,5 @@
 #pragma once
-// The station-year a command shows: read from the options' files, chosen, and ready
+// The station-year a host shows: read from the files asked for, chosen, and ready
 // to be handed to a control.
 
 #include <memory>
@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "apps/tellvane/YearOptions.h"
 #include "control/TZenzu.h"
 #include "records/StationCatalogue.h"
 #include "records/StationRecords.h"
 #include "records/YearBlockSource.h"
 #include "records/YearSelection.h"
+#include "yearhost/YearQuery.h"
 
-namespace tellvane::cli {
+namespace tellvane {
 
 /// What a command reads: the records of the data files and the station catalogue.
 struct LoadedFiles {
@@ -35,7 +35,7 @@ public:
     /// ask for, and chooses the station-year. Bad files fail with InputError, a
     /// choice the data leaves open with SelectionError. Notes on how the files were
     /// combined go to err.
-    HostedYear(const YearOptions& options, std::ostream& err);
+    HostedYear(const YearQuery& query, std::ostream& err);
     /// A station-year already chosen from files read before; several years may share
     /// the files, also across threads, since they are only read.
     HostedYear(std::shared_ptr<const LoadedFiles> files, const SelectedYear& selected, std::u16string mode);
@@ -57,13 +57,13 @@ public:
     void report(const TZenzu& control, bool loaded, std::ostream& err) const;
 
 private:
-    HostedYear(std::shared_ptr<const LoadedFiles> files, const YearOptions& options);
-    HostedYear(std::shared_ptr<const LoadedFiles> files, const SelectedYear& selected, const YearOptions& options);
-
+    HostedYear(std::shared_ptr<const LoadedFiles> files, const YearQuery& query);
+    HostedYear(std::shared_ptr<const LoadedFiles> files, const SelectedYear& selected, const YearQuery& query);
+    
     std::shared_ptr<const LoadedFiles> files_;
     SelectedYear selected_;
     std::u16string mode_;
     YearBlockSource source_;
 };
 
-}  // namespace tellvane::cli
+}  // namespace tellvane

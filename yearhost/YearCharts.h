@@ -6,12 +6,12 @@
 #include <ostream>
 #include <string>
 
-#include "apps/tellvane/ChartNames.h"
-#include "apps/tellvane/HostedYear.h"
-#include "apps/tellvane/YearOptions.h"
+#include "yearhost/ChartNames.h"
+#include "yearhost/HostedYear.h"
+#include "yearhost/ChartSize.h"
 #include "platform/EventPump.h"
 
-namespace tellvane::cli {
+namespace tellvane {
 
 /// Runs NenZu on a raster chart of the size and writes its picture to paths.png;
 /// then NenzuSakuzu with the library location at workDir, polling events while the
@@ -22,4 +22,4 @@ namespace tellvane::cli {
 bool writeYearCharts(HostedYear& year, ChartSize size, const ChartPaths& paths, const std::filesystem::path& workDir,
                      EventPump& events, std::ostream& err);
 
-}  // namespace tellvane::cli
+}  // namespace tellvane

@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-#include "apps/tellvane/YearOptions.h"
+#include "yearhost/ChartSize.h"
 #include "canvas/CanvasSurface.h"
 #include "control/TZenzu.h"
 #include "hostkit/HeadlessPlatform.h"
@@ -15,7 +15,7 @@
 #include "platform/EventPump.h"
 #include "raster/PictureCanvas.h"
 
-namespace tellvane::cli {
+namespace tellvane {
 
 class RasterChart {
 public:
@@ -42,4 +42,4 @@ private:
     TZenzu control_;
 };
 
-}  // namespace tellvane::cli
+}  // namespace tellvane

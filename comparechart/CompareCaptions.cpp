@@ -1,0 +1,112 @@
+#include "comparechart/CompareCaptions.h"
+
+#include <algorithm>
+
+#include "comparechart/CompareWording.h"
+#include "common/Text.h"
+
+namespace tellvane {
+namespace {
+
+// The years other than the chosen one that have a day, first to last, and their count.
+struct YearsHeld {
+    int first = 0, last = 0, count = 0;
+};
+
+YearsHeld othersWithData(const CompareInput& input) {
+    YearsHeld held;
+    for (const CompareYear& y : input.years) {
+        const bool any = std::any_of(y.daily.begin(), y.daily.end(), [](const auto& v) { return v.has_value(); });
+        if (y.year == input.year || !any) continue;
+        held.first = held.count == 0 ? y.year : std::min(held.first, y.year);
+        held.last = std::max(held.last, y.year);
+        ++held.count;
+    }
+    return held;
+}
+
+// A sample mark a character wide and a label after it; returns where the next starts.
+double legendEntry(ComparePainter& painter, double x, double top, Ink ink, const std::u16string& label, double e) {
+    const bool band = ink == Ink::OuterBand || ink == Ink::MiddleBand || ink == Ink::InnerBand;
+    if (band) {
+        painter.band(x, x + 1.6 * e, top + 0.1 * e, top + 0.9 * e, Ink::OuterBand);
+        if (ink != Ink::OuterBand) painter.band(x, x + 1.6 * e, top + 0.1 * e, top + 0.9 * e, Ink::MiddleBand);
+        if (ink == Ink::InnerBand) painter.band(x, x + 1.6 * e, top + 0.1 * e, top + 0.9 * e, Ink::InnerBand);
+    } else {
+        painter.line(x, top + 0.5 * e, x + 1.6 * e, top + 0.5 * e, ink);
+    }
+    painter.text(x + 2.0 * e, top, label, e, Align::Left, Ink::Text);
+    return x + (2.0 + textEms(label) + 1.2) * e;
+}
+
+}  // namespace
+
+void drawHeader(ComparePainter& painter, const CompareLayout& layout, const CompareInput& input) {
+    const double e = layout.size.em;
+    const Rect& d = layout.daily;
+    painter.text((d.left + d.right) / 2, layout.titleTop, compareTitle(input.discharge), 1.6 * e, Align::Centre,
+                 Ink::Title);
+    painter.text(d.left, layout.titleTop + 0.4 * e, u"観測所番号 ： " + input.station, e, Align::Left, Ink::Text);
+    painter.text(d.left, layout.namesTop,
+                 u"水系名 ： " + input.waterSystem + u"　　河川名 ： " + input.river + u"　　観測所名 ： " + input.name, e,
+                 Align::Left, Ink::Text);
+    painter.text(layout.duration.right, layout.namesTop, compareYearLine(input.year), e, Align::Right, Ink::Text);
+    const YearsHeld others = othersWithData(input);
+    if (others.count > 0)
+        painter.text(layout.duration.right, layout.titleTop + 0.4 * e,
+                     u"比べる年 ： " + yearSpan(others.first, others.last) + u"（" + plainInteger(others.count) + u" 年）",
+                     e, Align::Right, Ink::Text);
+}
+
+void drawLegend(ComparePainter& painter, const CompareLayout& layout, const CompareInput& input) {
+    const double e = layout.size.em, top = layout.legendTop;
+    double x = layout.daily.left;
+    x = legendEntry(painter, x, top, Ink::OuterBand, u"最小〜最大", e);
+    x = legendEntry(painter, x, top, Ink::MiddleBand, u"10〜90 %", e);
+    x = legendEntry(painter, x, top, Ink::InnerBand, u"25〜75 %", e);
+    x = legendEntry(painter, x, top, Ink::Median, u"中央値", e);
+    legendEntry(painter, x, top, Ink::Chosen, plainInteger(input.year) + u" 年", e);
+
+    x = layout.duration.left;
+    painter.text(x, top, durationCaption(input.discharge), e, Align::Left, Ink::Text);
+    x += (textEms(durationCaption(input.discharge)) + 1.0) * e;
+    x = legendEntry(painter, x, top, Ink::OtherDuration, u"各年", e);
+    legendEntry(painter, x, top, Ink::MedianDuration, u"中央値", e);
+}
+
+void drawValueTable(ComparePainter& painter, const CompareLayout& layout, const CompareInput& input,
+                    const CompareSeries& series) {
+    const double e = layout.size.em, rowHeight = 1.5 * e, top = layout.tableTop;
+    const double left = layout.daily.left, firstColumn = 6.5 * e, column = 6.2 * e;
+    const double right = left + firstColumn + 7 * column;
+    painter.line(left, top, right, top, Ink::Rule);
+    painter.line(left, top + rowHeight, right, top + rowHeight, Ink::Rule);
+    painter.line(left, top + 3 * rowHeight, right, top + 3 * rowHeight, Ink::Rule);
+    const double text = 0.25 * e;  // the texts' top below their row's
+    painter.text(left, top + rowHeight + text, plainInteger(input.year) + u" 年", e, Align::Left, Ink::Text);
+    painter.text(left, top + 2 * rowHeight + text, u"期間平均", e, Align::Left, Ink::Text);
+    for (int k = 1; k <= 7; ++k) {
+        const double columnRight = left + firstColumn + k * column - 0.6 * e;
+        painter.text(columnRight, top + text, sevenValueLabel(input.discharge, k), e, Align::Right, Ink::Text);
+        const auto at = static_cast<std::size_t>(k - 1);
+        painter.text(columnRight, top + rowHeight + text, valueText(input.yearValues[at]), e, Align::Right, Ink::Text);
+        painter.text(columnRight, top + 2 * rowHeight + text, valueText(input.periodValues[at]), e, Align::Right,
+                     Ink::Text);
+    }
+
+    const double notes = right + 1.5 * e;
+    std::u16string period = u"期間 ： なし";
+    if (!input.periodYears.empty()) {
+        const auto [first, last] = std::minmax_element(input.periodYears.begin(), input.periodYears.end());
+        period = u"期間 ： " + yearSpan(*first, *last) + u"のうち " + plainInteger(static_cast<long long>(input.periodYears.size())) +
+                 u" 年";
+    }
+    painter.text(notes, top + text, period, e, Align::Left, Ink::Text);
+    painter.text(notes, top + rowHeight + text,
+                 u"帯・中央値 ： " + plainInteger(input.year) + u" 年を除く " + plainInteger(series.otherYears) +
+                     u" 年の同じ月日",
+                 e, Align::Left, Ink::Text);
+    painter.text(notes, top + 2 * rowHeight + text, u"百分位 ： 順序統計量の線形補間", e, Align::Left, Ink::Text);
+}
+
+}  // namespace tellvane

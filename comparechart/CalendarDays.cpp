@@ -13,15 +13,15 @@ constexpr std::array<int, 13> kSlotsBefore = {0, 31, 60, 91, 121, 152, 182, 213,
 
 bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
-int monthStartSlot(int month) {
+int monthFirstSlot(int month) {
     if (month < 1 || month > 13) throw Error::subscriptOutOfRange();
     return kSlotsBefore[static_cast<std::size_t>(month - 1)];
 }
 
-int calendarSlot(int month, int day) {
+int daySlot(int month, int day) {
     if (month < 1 || month > 12 || day < 1) throw Error::subscriptOutOfRange();
-    const int slot = monthStartSlot(month) + day - 1;
-    if (slot >= monthStartSlot(month + 1)) throw Error::subscriptOutOfRange();
+    const int slot = monthFirstSlot(month) + day - 1;
+    if (slot >= monthFirstSlot(month + 1)) throw Error::subscriptOutOfRange();
     return slot;
 }
 

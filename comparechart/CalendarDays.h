@@ -9,20 +9,20 @@
 
 namespace tellvane {
 
-inline constexpr int kCalendarSlots = 366;
+inline constexpr int kDaySlots = 366;
 inline constexpr int kLeapDaySlot = 59;  ///< 29 February; 1 March is slot 60 in every year
 
 /// One value or none for each calendar slot.
-using DailySlots = std::array<std::optional<double>, kCalendarSlots>;
+using DailySlots = std::array<std::optional<double>, kDaySlots>;
 
 bool isLeapYear(int year);
 
 /// The slot of month m, day d: 1 January is 0, 29 February 59, 31 December 365.
 /// Fails with Subscript out of range for a date no year has.
-int calendarSlot(int month, int day);
+int daySlot(int month, int day);
 
 /// The slot of the first day of month m (1-12), or 366 for m = 13: the months' edges.
-int monthStartSlot(int month);
+int monthFirstSlot(int month);
 
 /// The year's values by day of the year (index 0 for 1 January, one for each of its
 /// 365 or 366 days) set on their calendar slots; a common year leaves 29 February

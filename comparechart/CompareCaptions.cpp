@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "comparechart/CompareWording.h"
 #include "common/Text.h"
+#include "comparechart/CompareWording.h"
 
 namespace tellvane {
 namespace {
@@ -48,14 +48,15 @@ void drawHeader(ComparePainter& painter, const CompareLayout& layout, const Comp
                  Ink::Title);
     painter.text(d.left, layout.titleTop + 0.4 * e, u"観測所番号 ： " + input.station, e, Align::Left, Ink::Text);
     painter.text(d.left, layout.namesTop,
-                 u"水系名 ： " + input.waterSystem + u"　　河川名 ： " + input.river + u"　　観測所名 ： " + input.name, e,
-                 Align::Left, Ink::Text);
+                 u"水系名 ： " + input.waterSystem + u"　　河川名 ： " + input.river + u"　　観測所名 ： " + input.name,
+                 e, Align::Left, Ink::Text);
     painter.text(layout.duration.right, layout.namesTop, compareYearLine(input.year), e, Align::Right, Ink::Text);
     const YearsHeld others = othersWithData(input);
     if (others.count > 0)
-        painter.text(layout.duration.right, layout.titleTop + 0.4 * e,
-                     u"比べる年 ： " + yearSpan(others.first, others.last) + u"（" + plainInteger(others.count) + u" 年）",
-                     e, Align::Right, Ink::Text);
+        painter.text(
+            layout.duration.right, layout.titleTop + 0.4 * e,
+            u"比べる年 ： " + yearSpan(others.first, others.last) + u"（" + plainInteger(others.count) + u" 年）", e,
+            Align::Right, Ink::Text);
 }
 
 void drawLegend(ComparePainter& painter, const CompareLayout& layout, const CompareInput& input) {
@@ -98,15 +99,15 @@ void drawValueTable(ComparePainter& painter, const CompareLayout& layout, const 
     std::u16string period = u"期間 ： なし";
     if (!input.periodYears.empty()) {
         const auto [first, last] = std::minmax_element(input.periodYears.begin(), input.periodYears.end());
-        period = u"期間 ： " + yearSpan(*first, *last) + u"のうち " + plainInteger(static_cast<long long>(input.periodYears.size())) +
-                 u" 年";
+        period = u"期間 ： " + yearSpan(*first, *last) + u"のうち " +
+                 plainInteger(static_cast<long long>(input.periodYears.size())) + u" 年";
     }
     painter.text(notes, top + text, period, e, Align::Left, Ink::Text);
-    painter.text(notes, top + rowHeight + text,
-                 u"帯・中央値 ： " + plainInteger(input.year) + u" 年を除く " + plainInteger(series.otherYears) +
-                     u" 年の同じ月日",
-                 e, Align::Left, Ink::Text);
-    painter.text(notes, top + 2 * rowHeight + text, u"百分位 ： 順序統計量の線形補間", e, Align::Left, Ink::Text);
+    painter.text(
+        notes, top + rowHeight + text,
+        u"帯 ： " + plainInteger(input.year) + u" 年を除く " + plainInteger(series.otherYears) + u" 年の同月日", e,
+        Align::Left, Ink::Text);
+    painter.text(notes, top + 2 * rowHeight + text, u"百分位 ： 順位の線形補間", e, Align::Left, Ink::Text);
 }
 
 }  // namespace tellvane

@@ -5,7 +5,9 @@
 namespace tellvane {
 namespace {
 
-double bandTop(const DayBand& b, Ink ink) { return ink == Ink::OuterBand ? b.max : ink == Ink::MiddleBand ? b.p90 : b.p75; }
+double bandTop(const DayBand& b, Ink ink) {
+    return ink == Ink::OuterBand ? b.max : ink == Ink::MiddleBand ? b.p90 : b.p75;
+}
 double bandBottom(const DayBand& b, Ink ink) {
     return ink == Ink::OuterBand ? b.min : ink == Ink::MiddleBand ? b.p10 : b.p25;
 }
@@ -27,7 +29,7 @@ void staircase(ComparePainter& painter, const CompareLayout& layout, std::span<c
 
 void drawBands(ComparePainter& painter, const CompareLayout& layout, const DayBands& bands) {
     for (const Ink ink : {Ink::OuterBand, Ink::MiddleBand, Ink::InnerBand})
-        for (int slot = 0; slot < kCalendarSlots; ++slot) {
+        for (int slot = 0; slot < kDaySlots; ++slot) {
             const auto& b = bands[static_cast<std::size_t>(slot)];
             if (!b) continue;
             painter.band(layout.day.toDevice(slot), layout.day.toDevice(slot + 1),
@@ -38,7 +40,7 @@ void drawBands(ComparePainter& painter, const CompareLayout& layout, const DayBa
 void drawDailySteps(ComparePainter& painter, const CompareLayout& layout, const DailySlots& values, Ink ink) {
     bool joined = false;  // whether the last slot ended with a tread to go on from
     double prevY = 0;
-    for (int slot = 0; slot < kCalendarSlots; ++slot) {
+    for (int slot = 0; slot < kDaySlots; ++slot) {
         const auto& v = values[static_cast<std::size_t>(slot)];
         const double left = layout.day.toDevice(slot), right = layout.day.toDevice(slot + 1);
         if (!v) {

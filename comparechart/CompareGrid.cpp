@@ -1,7 +1,7 @@
 #include "comparechart/CompareGrid.h"
 
-#include "comparechart/CalendarDays.h"
 #include "common/Text.h"
+#include "comparechart/CalendarDays.h"
 
 namespace tellvane {
 namespace {
@@ -20,7 +20,8 @@ void frame(ComparePainter& painter, const Rect& r) {
 
 // Minor rules per step: as many as keep them two characters apart, of 5, 2 or 1.
 int minorsPerStep(const CompareLayout& layout) {
-    const double stepHeight = layout.value.toDevice(layout.axis.low) - layout.value.toDevice(layout.axis.low + layout.axis.step);
+    const double stepHeight =
+        layout.value.toDevice(layout.axis.low) - layout.value.toDevice(layout.axis.low + layout.axis.step);
     for (const int n : {5, 2})
         if (stepHeight / n >= 0.9 * layout.size.em) return n;
     return 1;
@@ -46,13 +47,13 @@ void drawValueRules(ComparePainter& painter, const CompareLayout& layout) {
 void drawMonthRules(ComparePainter& painter, const CompareLayout& layout) {
     const Rect& d = layout.daily;
     for (int m = 1; m <= 12; ++m) {
-        const int start = monthStartSlot(m);
+        const int start = monthFirstSlot(m);
         if (m > 1) painter.line(layout.day.toDevice(start), d.top, layout.day.toDevice(start), d.bottom, Ink::Rule);
         for (const int day : {10, 20}) {
             const double x = layout.day.toDevice(start + day);
             painter.line(x, d.top, x, d.bottom, Ink::FineRule);
         }
-        const double middle = (layout.day.toDevice(start) + layout.day.toDevice(monthStartSlot(m + 1))) / 2;
+        const double middle = (layout.day.toDevice(start) + layout.day.toDevice(monthFirstSlot(m + 1))) / 2;
         painter.text(middle, d.bottom + 0.4 * layout.size.em, plainInteger(m) + u"月", layout.size.em, Align::Centre,
                      Ink::Text);
     }

@@ -23,12 +23,12 @@ struct CompareYear {
 };
 
 struct CompareInput {
-    std::u16string station;      ///< the station number
-    std::u16string name;         ///< 観測所名
-    std::u16string waterSystem;  ///< 水系名
-    std::u16string river;        ///< 河川名
-    bool discharge = false;      ///< daily discharge; else daily water level
-    int year = 0;                ///< the year drawn against the others
+    std::u16string station;          ///< the station number
+    std::u16string name;             ///< 観測所名
+    std::u16string waterSystem;      ///< 水系名
+    std::u16string river;            ///< 河川名
+    bool discharge = false;          ///< daily discharge; else daily water level
+    int year = 0;                    ///< the year drawn against the others
     std::vector<CompareYear> years;  ///< every year of the record, the chosen one among them
     std::vector<int> periodYears;    ///< the years the period's values cover
     SevenValues yearValues{};        ///< the chosen year's

@@ -26,8 +26,8 @@ CompareLayout compareLayout(PainterSize size, const ValueAxis& axis) {
             4.0 * e,
             size.height - kTableRows * e,
             ScaleMap(axis.low, axis.high, daily.bottom, daily.top),
-            ScaleMap(0, kCalendarSlots, daily.left, daily.right),
-            ScaleMap(0, kCalendarSlots, duration.left, duration.right)};
+            ScaleMap(0, kDaySlots, daily.left, daily.right),
+            ScaleMap(0, kDaySlots, duration.left, duration.right)};
 }
 
 }  // namespace tellvane

@@ -17,15 +17,15 @@ struct Rect {
 struct CompareLayout {
     PainterSize size;
     ValueAxis axis;
-    Rect daily;          ///< the daily plot
-    Rect duration;       ///< the duration plot
-    double titleTop;     ///< the title's top
-    double namesTop;     ///< the station's names and the year
-    double legendTop;    ///< the legend
-    double tableTop;     ///< the table of the seven values
-    ScaleMap value;      ///< value to y, in both plots
-    ScaleMap day;        ///< calendar slot (0 to 366, its left edge) to x of the daily plot
-    ScaleMap rank;       ///< rank (0 to 366, a day's left edge) to x of the duration plot
+    Rect daily;        ///< the daily plot
+    Rect duration;     ///< the duration plot
+    double titleTop;   ///< the title's top
+    double namesTop;   ///< the station's names and the year
+    double legendTop;  ///< the legend
+    double tableTop;   ///< the table of the seven values
+    ScaleMap value;    ///< value to y, in both plots
+    ScaleMap day;      ///< calendar slot (0 to 366, its left edge) to x of the daily plot
+    ScaleMap rank;     ///< rank (0 to 366, a day's left edge) to x of the duration plot
 };
 
 CompareLayout compareLayout(PainterSize size, const ValueAxis& axis);

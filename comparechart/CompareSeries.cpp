@@ -11,10 +11,11 @@ namespace {
 DayBands bandsOfOthers(const CompareInput& input, int& others) {
     DayBands bands{};
     others = static_cast<int>(std::count_if(input.years.begin(), input.years.end(), [&](const CompareYear& y) {
-        return y.year != input.year && std::any_of(y.daily.begin(), y.daily.end(), [](const auto& v) { return v.has_value(); });
+        return y.year != input.year &&
+               std::any_of(y.daily.begin(), y.daily.end(), [](const auto& v) { return v.has_value(); });
     }));
     std::vector<double> day;
-    for (int slot = 0; slot < kCalendarSlots; ++slot) {
+    for (int slot = 0; slot < kDaySlots; ++slot) {
         day.clear();
         for (const CompareYear& y : input.years)
             if (y.year != input.year && y.daily[static_cast<std::size_t>(slot)])

@@ -11,7 +11,7 @@
 
 namespace tellvane {
 
-using DayBands = std::array<std::optional<DayBand>, kCalendarSlots>;
+using DayBands = std::array<std::optional<DayBand>, kDaySlots>;
 
 struct DurationCurve {
     int year = 0;
@@ -19,11 +19,11 @@ struct DurationCurve {
 };
 
 struct CompareSeries {
-    DayBands bands{};             ///< per slot, over the years other than the chosen one that have the day
-    int otherYears = 0;           ///< the years that feed the bands: the others with a day
-    const CompareYear* chosen = nullptr;  ///< the chosen year, in the input
-    std::vector<DurationCurve> durations;  ///< every year's, in the input's order
-    std::vector<double> medianDuration;    ///< at each rank, the median over the period's years that reach it
+    DayBands bands{};                       ///< per slot, over the years other than the chosen one that have the day
+    int otherYears = 0;                     ///< the years that feed the bands: the others with a day
+    const CompareYear* chosen = nullptr;    ///< the chosen year, in the input
+    std::vector<DurationCurve> durations;   ///< every year's, in the input's order
+    std::vector<double> medianDuration;     ///< at each rank, the median over the period's years that reach it
     std::optional<double> lowest, highest;  ///< of every daily value of every year
 };
 

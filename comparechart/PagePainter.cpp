@@ -18,17 +18,28 @@ struct Pen {
 
 Pen penOf(Ink ink) {
     switch (ink) {
-    case Ink::Frame: return {kWideBlack, kSolid, 1};
-    case Ink::Rule: return {kGreyPen, kSolid, 1};
-    case Ink::FineRule: return {kGreyPen, kDotted, 1};
-    case Ink::OuterBand: return {kGreyPen, kSolid, 1};
-    case Ink::MiddleBand: return {kGreyPen, kSolid, 2};
-    case Ink::InnerBand: return {kGreyPen, kSolid, 3};
-    case Ink::Median: return {kBlue, kSolid, 1};
-    case Ink::Chosen: return {kRed, kSolid, 2};
-    case Ink::OtherDuration: return {kGreyPen, kSolid, 1};
-    case Ink::MedianDuration: return {kBlue, kSolid, 2};
-    default: return {kBlack, kSolid, 1};
+        case Ink::Frame:
+            return {kWideBlack, kSolid, 1};
+        case Ink::Rule:
+            return {kGreyPen, kSolid, 1};
+        case Ink::FineRule:
+            return {kGreyPen, kDotted, 1};
+        case Ink::OuterBand:
+            return {kGreyPen, kSolid, 1};
+        case Ink::MiddleBand:
+            return {kGreyPen, kSolid, 2};
+        case Ink::InnerBand:
+            return {kGreyPen, kSolid, 3};
+        case Ink::Median:
+            return {kBlue, kSolid, 1};
+        case Ink::Chosen:
+            return {kRed, kSolid, 2};
+        case Ink::OtherDuration:
+            return {kGreyPen, kSolid, 1};
+        case Ink::MedianDuration:
+            return {kBlue, kSolid, 2};
+        default:
+            return {kBlack, kSolid, 1};
     }
 }
 

@@ -18,8 +18,14 @@ double percentileOfSorted(std::span<const double> sorted, double p) {
 DayBand bandOf(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     const auto at = [&](double p) { return percentileOfSorted(values, p); };
-    return {static_cast<int>(values.size()), values.front(), at(0.10), at(0.25), at(0.50),
-            at(0.75),                        at(0.90),       values.back()};
+    return {static_cast<int>(values.size()),
+            values.front(),
+            at(0.10),
+            at(0.25),
+            at(0.50),
+            at(0.75),
+            at(0.90),
+            values.back()};
 }
 
 }  // namespace tellvane

@@ -19,14 +19,22 @@ struct Pen {
 
 Pen penOf(Ink ink) {
     switch (ink) {
-    case Ink::Frame: return {kGrey, 2, LineStyle::Solid};
-    case Ink::Rule: return {kGrey, 1, LineStyle::Solid};
-    case Ink::FineRule: return {kGrey, 1, LineStyle::Dotted};
-    case Ink::Median: return {kNavy, 1, LineStyle::Solid};
-    case Ink::Chosen: return {kLightRed, 2, LineStyle::Solid};
-    case Ink::OtherDuration: return {kGrey, 1, LineStyle::Solid};
-    case Ink::MedianDuration: return {kNavy, 2, LineStyle::Solid};
-    default: return {kMagenta, 1, LineStyle::Solid};
+        case Ink::Frame:
+            return {kGrey, 2, LineStyle::Solid};
+        case Ink::Rule:
+            return {kGrey, 1, LineStyle::Solid};
+        case Ink::FineRule:
+            return {kGrey, 1, LineStyle::Dotted};
+        case Ink::Median:
+            return {kNavy, 1, LineStyle::Solid};
+        case Ink::Chosen:
+            return {kLightRed, 2, LineStyle::Solid};
+        case Ink::OtherDuration:
+            return {kGrey, 1, LineStyle::Solid};
+        case Ink::MedianDuration:
+            return {kNavy, 2, LineStyle::Solid};
+        default:
+            return {kMagenta, 1, LineStyle::Solid};
     }
 }
 
@@ -43,8 +51,9 @@ void SurfacePainter::checkerboard(int left, int right, int top, int bottom, int 
     surface_.setLineStyle(LineStyle::Dotted);
     for (int x = left; x < right; ++x) {
         const int start = top + ((x + top) & 1);
-        if (start <= bottom) surface_.line(static_cast<float>(x), static_cast<float>(start), static_cast<float>(x),
-                                           static_cast<float>(bottom), palette);
+        if (start <= bottom)
+            surface_.line(static_cast<float>(x), static_cast<float>(start), static_cast<float>(x),
+                          static_cast<float>(bottom), palette);
     }
     surface_.setLineStyle(LineStyle::Solid);
 }

@@ -2,9 +2,9 @@
 
 #include <vector>
 
+#include "common/Error.h"
 #include "comparechart/CalendarDays.h"
 #include "comparechart/CompareSeries.h"
-#include "common/Error.h"
 #include "tests/support/ErrorOf.h"
 
 namespace tellvane {
@@ -16,10 +16,10 @@ TEST(CalendarDays, EveryDateHasItsOwnSlot) {
     };
     for (const Date d : {Date{1, 1, 0}, Date{1, 31, 30}, Date{2, 1, 31}, Date{2, 28, 58}, Date{2, 29, 59},
                          Date{3, 1, 60}, Date{4, 30, 120}, Date{12, 1, 335}, Date{12, 31, 365}})
-        EXPECT_EQ(calendarSlot(d.month, d.day), d.slot) << d.month << "-" << d.day;
+        EXPECT_EQ(daySlot(d.month, d.day), d.slot) << d.month << "-" << d.day;
     for (const auto& [month, day] : {std::pair{2, 30}, {4, 31}, {13, 1}, {0, 1}, {1, 0}})
-        EXPECT_EQ(test::errorOf([&] { calendarSlot(month, day); }), kSubscriptOutOfRange) << month << "-" << day;
-    EXPECT_EQ(monthStartSlot(13), kCalendarSlots);
+        EXPECT_EQ(test::errorOf([&] { daySlot(month, day); }), kSubscriptOutOfRange) << month << "-" << day;
+    EXPECT_EQ(monthFirstSlot(13), kDaySlots);
 }
 
 TEST(CalendarDays, LeapYearsFollowTheGregorianRule) {
@@ -43,10 +43,10 @@ TEST(CalendarDays, FirstOfMarchStaysInItsSlotInEveryYear) {
     for (const Case c : {Case{2023, 59, 0, 60, 365}, Case{2024, 59, 60, 61, 366}, Case{1900, 59, 0, 60, 365},
                          Case{2000, 59, 60, 61, 366}}) {
         const DailySlots s = slotsByCalendar(c.year, numberedDays(isLeapYear(c.year) ? 366 : 365));
-        EXPECT_EQ(s[calendarSlot(2, 28)].value_or(0), c.feb28) << c.year;
+        EXPECT_EQ(s[daySlot(2, 28)].value_or(0), c.feb28) << c.year;
         EXPECT_EQ(s[kLeapDaySlot].value_or(0), c.feb29) << c.year;
-        EXPECT_EQ(s[calendarSlot(3, 1)].value_or(0), c.mar1) << c.year;
-        EXPECT_EQ(s[calendarSlot(12, 31)].value_or(0), c.dec31) << c.year;
+        EXPECT_EQ(s[daySlot(3, 1)].value_or(0), c.mar1) << c.year;
+        EXPECT_EQ(s[daySlot(12, 31)].value_or(0), c.dec31) << c.year;
     }
     EXPECT_EQ(test::errorOf([] { slotsByCalendar(2024, numberedDays(365)); }), kSubscriptOutOfRange);
     EXPECT_EQ(test::errorOf([] { slotsByCalendar(2023, numberedDays(366)); }), kSubscriptOutOfRange);
@@ -66,7 +66,7 @@ TEST(CalendarDays, TheBandOfTheLeapDayComesFromLeapYearsAlone) {
     EXPECT_EQ(s.bands[kLeapDaySlot]->count, 1);
     EXPECT_EQ(s.bands[kLeapDaySlot]->max, 2016);
     EXPECT_EQ(s.bands[kLeapDaySlot]->min, 2016);
-    for (const int slot : {calendarSlot(2, 28), calendarSlot(3, 1), calendarSlot(12, 31)}) {
+    for (const int slot : {daySlot(2, 28), daySlot(3, 1), daySlot(12, 31)}) {
         ASSERT_TRUE(s.bands[static_cast<std::size_t>(slot)]) << slot;
         EXPECT_EQ(s.bands[static_cast<std::size_t>(slot)]->count, 3) << slot;
         EXPECT_EQ(s.bands[static_cast<std::size_t>(slot)]->median, 2017) << slot;

@@ -30,7 +30,7 @@ CompareInput tenYears() {
     input.year = 2025;
     for (int k = 0; k < 10; ++k) {
         CompareYear y{2016 + k, {}};
-        for (int slot = 0; slot < kCalendarSlots; ++slot)
+        for (int slot = 0; slot < kDaySlots; ++slot)
             if (slot != kLeapDaySlot || isLeapYear(y.year)) y.daily[static_cast<std::size_t>(slot)] = slot / 100.0 + k;
         input.years.push_back(y);
     }
@@ -66,7 +66,7 @@ TEST(CompareChart, ScreenBandsAndLinesStandAtTheirPercentiles) {
 
     // The 10-90 % band is the only silver fill: one a day, in the days' order.
     const auto middle = calls(surface.lines(), [](const Json& j) { return j["op"] == "fill_box" && j["color"] == 7; });
-    ASSERT_GE(middle.size(), std::size_t{kCalendarSlots});
+    ASSERT_GE(middle.size(), std::size_t{kDaySlots});
     for (const int slot : kCheckedSlots) {
         const Json& b = middle[static_cast<std::size_t>(slot)];
         EXPECT_NEAR(layout.day.toDevice(slot), b["x1"].get<double>(), 0.5) << slot;
@@ -107,7 +107,7 @@ TEST(CompareChart, PageHatchesStandAtTheSamePercentiles) {
     const auto middle = calls(log.lines(), [](const Json& j) {
         return j["op"] == "DrawLine" && j["pen"] == 7 && j["opt"] == Json::parse("[0,1,2]");
     });
-    ASSERT_GE(middle.size(), std::size_t{kCalendarSlots});
+    ASSERT_GE(middle.size(), std::size_t{kDaySlots});
     for (const int slot : kCheckedSlots) {
         const Json& h = middle[static_cast<std::size_t>(slot)];
         const double x = PagePainter::kMargin + (layout.day.toDevice(slot) + layout.day.toDevice(slot + 1)) / 2;

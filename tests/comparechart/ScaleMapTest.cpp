@@ -16,12 +16,9 @@ struct Mapping {
 // A screen's y runs down (the lower value at the larger pixel), a page's up; an
 // x axis may start anywhere.
 const Mapping kMappings[] = {
-    {"screen y, low end", -1.5, 2.5, 748, 60, -1.5, 748},
-    {"screen y, high end", -1.5, 2.5, 748, 60, 2.5, 60},
-    {"screen y, inside", -1.5, 2.5, 748, 60, 0.5, 404},
-    {"screen y, beyond the top", -1.5, 2.5, 748, 60, 3.5, -112},
-    {"page y, upwards", 0, 400, 20, 250, 100, 77.5},
-    {"calendar x", 0, 366, 61, 717, 60, 61 + 60 * 656.0 / 366},
+    {"screen y, low end", -1.5, 2.5, 748, 60, -1.5, 748}, {"screen y, high end", -1.5, 2.5, 748, 60, 2.5, 60},
+    {"screen y, inside", -1.5, 2.5, 748, 60, 0.5, 404},   {"screen y, beyond the top", -1.5, 2.5, 748, 60, 3.5, -112},
+    {"page y, upwards", 0, 400, 20, 250, 100, 77.5},      {"calendar x", 0, 366, 61, 717, 60, 61 + 60 * 656.0 / 366},
     {"reversed values", 10, 0, 0, 100, 2.5, 75},
 };
 

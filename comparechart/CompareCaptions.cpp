@@ -103,10 +103,10 @@ void drawValueTable(ComparePainter& painter, const CompareLayout& layout, const 
                  plainInteger(static_cast<long long>(input.periodYears.size())) + u" 年";
     }
     painter.text(notes, top + text, period, e, Align::Left, Ink::Text);
-    painter.text(
-        notes, top + rowHeight + text,
-        u"帯 ： " + plainInteger(input.year) + u" 年を除く " + plainInteger(series.otherYears) + u" 年の同月日", e,
-        Align::Left, Ink::Text);
+    const std::u16string bands = series.otherYears == 0 ? u"帯 ： 比べる年なし"
+                                                        : u"帯 ： " + plainInteger(input.year) + u" 年を除く " +
+                                                              plainInteger(series.otherYears) + u" 年の同月日";
+    painter.text(notes, top + rowHeight + text, bands, e, Align::Left, Ink::Text);
     painter.text(notes, top + 2 * rowHeight + text, u"百分位 ： 順位の線形補間", e, Align::Left, Ink::Text);
 }
 

@@ -38,8 +38,9 @@ Pen penOf(Ink ink) {
     }
 }
 
-// A coordinate on whole pixels, as the surface rounds it.
-int whole(double v) { return static_cast<int>(std::floor(single(v) + 0.5f)); }
+// A coordinate on whole pixels, as the surface rounds it; far beyond any surface's
+// 16-bit sides it stays there rather than overflow an int.
+int whole(double v) { return static_cast<int>(std::clamp(std::floor(single(v) + 0.5f), -1e6f, 1e6f)); }
 
 }  // namespace
 

@@ -36,8 +36,14 @@ std::unique_ptr<StationRecord> chosenRecord(const CompareOptions& o, bool& bothK
     if (all.empty()) return nullptr;
     if (std::any_of(all.begin(), all.end(), [&](const StationRecord& r) { return r.station != all[0].station; }))
         throw SelectionError("the data holds more than one station", SelectionError::Choice::Station);
-    bothKinds = all.size() > 1;
-    if (bothKinds && !o.kind)
+    // Named as batch names a year's charts: by the kinds the data holds, whichever is asked for.
+    bool level = false, discharge = false;
+    for (const Series* s : index->records.ofStation(all[0].station)) {
+        level = level || s->kind == SeriesKind::Level;
+        discharge = discharge || s->kind == SeriesKind::Discharge;
+    }
+    bothKinds = level && discharge;
+    if (all.size() > 1 && !o.kind)
         throw SelectionError("station " + shownName(all[0].station) + " has both level and discharge readings",
                              SelectionError::Choice::Kind);
     const auto it = std::find_if(all.begin(), all.end(),

@@ -7,7 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "apps/tellvane/HostedYear.h"
+#include "common/Error.h"
+#include "record/RecordComparison.h"
 #include "tests/apps/RunTellvane.h"
+#include "tests/support/ErrorOf.h"
 
 namespace tellvane {
 namespace {
@@ -96,6 +100,44 @@ TEST(CompareCommand, WritesNeitherFileOnFailure) {
         EXPECT_EQ(filesIn(out), before) << c.what;
         EXPECT_EQ(contentOf(out / "301_2020_compare.png"), "earlier") << c.what;
     }
+}
+
+// A station with both kinds names each kind's files, as batch does, and needs --kind.
+TEST(CompareCommand, BothKindsOfAStationAreNamedApart) {
+    Scratch s;
+    const std::string data = TELLVANE_SAMPLES_DIR "/moshiri_301011281104010";
+    for (const auto& [kind, stem] : {std::pair{"level", "301011281104010_2023_level_compare"},
+                                     {"discharge", "301011281104010_2023_discharge_compare"}}) {
+        const auto run = test::runTellvane(
+            {"compare", "--data", data, "--year", "2023", "--kind", kind, "--out", (s.dir / kind).string()});
+        ASSERT_EQ(run.code, 0) << run.err;
+        EXPECT_EQ(filesIn(s.dir / kind),
+                  (std::vector<std::string>{std::string(stem) + ".pdf", std::string(stem) + ".png"}));
+    }
+    const auto open = test::runTellvane({"compare", "--data", data, "--year", "2023", "--out", (s.dir / "x").string()});
+    EXPECT_EQ(open.code, 1);
+    EXPECT_NE(open.err.find("--kind"), std::string::npos) << open.err;
+    EXPECT_FALSE(fs::exists(s.dir / "x"));
+}
+
+TEST(CompareCommand, TheRecordBecomesTheChartsInput) {
+    Scratch s;
+    const auto files = cli::loadFiles({hourlyCsv(s.dir, 2019, 2021).string()}, std::nullopt);
+    const std::vector<StationRecord> records = recordsOf(files->records, files->catalogue, RecordRequest{});
+    ASSERT_EQ(records.size(), 1u);
+    const StationRecord& r = records[0];
+    const CompareInput input = comparisonOf(r, 2020);
+    EXPECT_EQ(input.station, u"301");
+    EXPECT_FALSE(input.discharge);
+    ASSERT_EQ(input.years.size(), r.years.size());
+    for (std::size_t k = 0; k < r.years.size(); ++k) {
+        EXPECT_EQ(input.years[k].year, r.years[k].year);
+        EXPECT_EQ(input.years[k].daily, r.years[k].daily) << r.years[k].year;
+    }
+    EXPECT_EQ(input.yearValues, r.years[1].stats);
+    EXPECT_EQ(input.periodYears, r.period.years);
+    for (std::size_t k = 0; k < 7; ++k) EXPECT_EQ(input.periodValues[k], r.period.columns[k].mean) << k;
+    EXPECT_EQ(test::errorOf([&] { comparisonOf(r, 2024); }), kSubscriptOutOfRange);
 }
 
 }  // namespace

@@ -9,6 +9,9 @@
 
 #include "apps/tellvane/HostedYear.h"
 #include "common/Error.h"
+#include "common/Text.h"
+#include "comparechart/CompareChart.h"
+#include "pagewriter/PageDocument.h"
 #include "record/RecordComparison.h"
 #include "tests/apps/RunTellvane.h"
 #include "tests/support/ErrorOf.h"
@@ -138,6 +141,15 @@ TEST(CompareCommand, TheRecordBecomesTheChartsInput) {
     EXPECT_EQ(input.periodYears, r.period.years);
     for (std::size_t k = 0; k < 7; ++k) EXPECT_EQ(input.periodValues[k], r.period.columns[k].mean) << k;
     EXPECT_EQ(test::errorOf([&] { comparisonOf(r, 2024); }), kSubscriptOutOfRange);
+
+    // The same page as SVG, by the name's extension, with the chart's Japanese texts.
+    pagewriter::PageDocumentFactory pages;
+    const fs::path svg = s.dir / "compare.svg";
+    plotCompareChart(input, *pages.create(), fromUtf8(svg.string()));
+    const std::string page = contentOf(svg);
+    EXPECT_NE(page.find("<svg"), std::string::npos);
+    EXPECT_NE(page.find("日　水　位　比　較　図"), std::string::npos);
+    EXPECT_NE(page.find("期間平均"), std::string::npos);
 }
 
 }  // namespace

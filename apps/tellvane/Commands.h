@@ -2,12 +2,14 @@
 // The subcommands of `tellvane`. Each returns its exit code (ExitCode.h) and writes
 // its result to out and its complaints to err.
 
+#include <cstdint>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "apps/tellvane/YearOptions.h"
+#include "comparechart/CompareInput.h"
 
 namespace tellvane::cli {
 
@@ -53,5 +55,24 @@ struct BatchOptions {
 /// failing station-year reported without stopping the others, and a summary on out.
 /// Non-zero when any failed. Needs a running QGuiApplication.
 int runBatch(const BatchOptions& options, bool terminal, std::ostream& out, std::ostream& err);
+
+struct CompareOptions {
+    std::vector<std::string> data;        ///< files and folders
+    std::optional<std::string> stations;  ///< the station catalogue
+    std::optional<std::string> station;   ///< may be left out when the data holds one station
+    int year = 0;
+    std::optional<std::string> kind;  ///< level or discharge; needed when the station has both
+    ChartSize size;
+    std::string out = "out";  ///< the folder the charts go to
+};
+
+/// `tellvane compare`: the year against the station's record, as OUT/NO_YYYY_compare.png
+/// (a raster of the size) and OUT/NO_YYYY_compare.pdf (NO_YYYY_level_compare and
+/// NO_YYYY_discharge_compare where the station has both kinds), both or neither;
+/// prints their paths, one a line.
+int runCompare(const CompareOptions& options, std::ostream& out, std::ostream& err);
+
+/// The comparison drawn on a raster of the size, as PNG bytes.
+std::vector<std::uint8_t> comparePng(const CompareInput& input, ChartSize size);
 
 }  // namespace tellvane::cli

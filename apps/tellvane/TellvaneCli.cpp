@@ -65,6 +65,23 @@ int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostre
     trace->add_flag("--plot", traceOptions.plot,
                     "Then run NenzuSakuzu and print the plot document's calls (default pens: no settings are read)");
 
+    CompareOptions compareOptions;
+    auto* compare = app.add_subcommand("compare", "Write the year against the station's other years as PNG and PDF");
+    compare->add_option("--data", compareOptions.data, kDataHelp)->required();
+    compare->add_option("--stations", compareOptions.stations,
+                        "Station catalogue CSV: station,name,water_system,river");
+    compare->add_option("--station", compareOptions.station,
+                        "Station number; may be left out when the data holds one station");
+    compare->add_option("--year", compareOptions.year, "The year drawn against the others")->required();
+    compare->add_option("--kind", compareOptions.kind, "level or discharge; needed when the station has both")
+        ->check(CLI::IsMember({"level", "discharge"}));
+    addSizeOption(*compare, compareOptions.size);
+    compare
+        ->add_option("--out", compareOptions.out,
+                     "Folder for NO_YYYY_compare.png and .pdf (NO_YYYY_level_compare or NO_YYYY_discharge_compare "
+                     "when the station has both kinds)")
+        ->capture_default_str();
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -74,6 +91,7 @@ int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostre
         if (trace->parsed()) return runTrace(traceOptions, out, err);
         if (render->parsed()) return runRender(renderOptions, out, err);
         if (batch->parsed()) return runBatch(batchOptions, terminal, out, err);
+        if (compare->parsed()) return runCompare(compareOptions, out, err);
         return runStats(statsOptions, out, err);
     }();
     // What a script reads from the tool is its output: losing it is no success.

@@ -65,6 +65,10 @@ int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostre
     trace->add_flag("--plot", traceOptions.plot,
                     "Then run NenzuSakuzu and print the plot document's calls (default pens: no settings are read)");
 
+    RecordOptions recordOptions;
+    auto* record = app.add_subcommand("record", "Print or write the station's record: the 流況表 of every year and the period");
+    addRecordOptions(*record, recordOptions);
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -74,6 +78,7 @@ int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostre
         if (trace->parsed()) return runTrace(traceOptions, out, err);
         if (render->parsed()) return runRender(renderOptions, out, err);
         if (batch->parsed()) return runBatch(batchOptions, terminal, out, err);
+        if (record->parsed()) return runRecord(recordOptions, out, err);
         return runStats(statsOptions, out, err);
     }();
     // What a script reads from the tool is its output: losing it is no success.

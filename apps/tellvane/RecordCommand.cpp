@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cctype>
@@ -36,6 +37,10 @@ fs::path scratchBeside(const fs::path& target) {
     std::string name = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkstemp(name.data());
     if (fd < 0) cannotWrite(target, errno);
+    // mkstemp makes the file private; the output gets the usual mode under the umask.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
     ::close(fd);
     return name;
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "common/Rounding.h"
 #include "common/Text.h"
 #include "hostkit/TenDayBlocks.h"
 #include "records/YearBlockSource.h"
@@ -84,6 +85,21 @@ YearRecord yearOfStore(const AnnualStore& store, int year, SeriesKind kind, long
     }
     for (int i = 1; i <= 367 && store.DurDays(i) > 0; ++i) r.duration.push_back({store.DurValue(i), store.DurDays(i)});
     return r;
+}
+
+MonthSummary monthSummary(const YearRecord& year, int month) {
+    MonthSummary m;
+    double total = 0.0;
+    for (int d = 1; d <= daysInMonth(year.year, month); ++d) {
+        const auto& v = year.daily[static_cast<std::size_t>(calendarSlot(month, d))];
+        if (!v) continue;
+        m.daysWithData += 1;
+        total += *v;
+        if (!m.max || *v > *m.max) m.max = *v;
+        if (!m.min || *v < *m.min) m.min = *v;
+    }
+    if (m.daysWithData > 0) m.mean = Round2(total / m.daysWithData);
+    return m;
 }
 
 YearRecord recordYear(const Series* series, int year, SeriesKind kind) {

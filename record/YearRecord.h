@@ -64,3 +64,17 @@ YearRecord recordYear(const Series* series, int year, SeriesKind kind);
 YearRecord yearOfStore(const AnnualStore& store, int year, SeriesKind kind, long hoursWithReadings);
 
 }  // namespace tellvane
+
+namespace tellvane {
+
+/// A month of the year's daily values, as the daily table's foot gives it.
+struct MonthSummary {
+    int daysWithData = 0;
+    std::optional<double> mean;  ///< rounded as the control rounds the year's mean
+    std::optional<double> max, min;
+};
+
+/// The month (1-12) of the year.
+MonthSummary monthSummary(const YearRecord& year, int month);
+
+}  // namespace tellvane

@@ -12,6 +12,7 @@ packages=(
     libharfbuzz-dev libfreetype-dev zlib1g-dev qpdf libxml2-utils
     emscripten chromium libharfbuzz-bin woff2 python3 dpkg-dev
     python3-numpy
+    libxlsxwriter-dev python3-openpyxl python3-pandas
 )
 
 missing=()

@@ -10,6 +10,7 @@
 
 #include "apps/tellvane/YearOptions.h"
 #include "comparechart/CompareInput.h"
+#include "record/StationRecord.h"
 
 namespace tellvane::cli {
 
@@ -74,5 +75,23 @@ int runCompare(const CompareOptions& options, std::ostream& out, std::ostream& e
 
 /// The comparison drawn on a raster of the size, as PNG bytes.
 std::vector<std::uint8_t> comparePng(const CompareInput& input, ChartSize size);
+struct RecordOptions {
+    std::vector<std::string> data;        ///< files and folders
+    std::optional<std::string> stations;  ///< the station catalogue
+    std::optional<std::string> station;
+    std::optional<std::string> kind;                ///< level or discharge
+    std::optional<std::pair<int, int>> years;       ///< --years A-B
+    int allowedMissingDays = 0;
+    std::optional<std::string> out;     ///< the file; standard output without
+    std::optional<std::string> format;  ///< text, csv, json, xlsx; else from out's extension
+    bool daily = false;                 ///< the workbook gains a daily table per station-year
+};
+
+/// `tellvane record`: the 流況表 of every station-kind of the data (or the one
+/// asked for), each station-year read on its own, to standard output or a file
+/// that is replaced only once it is whole.
+int runRecord(const RecordOptions& options, std::ostream& out, std::ostream& err);
+/// Adds record's options to the command.
+void addRecordOptions(CLI::App& command, RecordOptions& options);
 
 }  // namespace tellvane::cli

@@ -81,6 +81,9 @@ int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostre
                      "Folder for NO_YYYY_compare.png and .pdf (NO_YYYY_level_compare or NO_YYYY_discharge_compare "
                      "when the station has both kinds)")
         ->capture_default_str();
+    RecordOptions recordOptions;
+    auto* record = app.add_subcommand("record", "Print or write the station's record: the 流況表 of every year and the period");
+    addRecordOptions(*record, recordOptions);
 
     try {
         app.parse(argc, argv);
@@ -92,6 +95,7 @@ int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostre
         if (render->parsed()) return runRender(renderOptions, out, err);
         if (batch->parsed()) return runBatch(batchOptions, terminal, out, err);
         if (compare->parsed()) return runCompare(compareOptions, out, err);
+        if (record->parsed()) return runRecord(recordOptions, out, err);
         return runStats(statsOptions, out, err);
     }();
     // What a script reads from the tool is its output: losing it is no success.

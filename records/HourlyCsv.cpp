@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/Text.h"
+#include "records/InvisibleText.h"
 #include "records/ReadingText.h"
 #include "records/ShownText.h"
 #include "records/TextDecoder.h"
@@ -80,6 +81,7 @@ private:
         if (last_ && cell == lastCell_) return *last_;
         const std::u16string station = decode(cell, place);
         if (station.empty()) throw place.error("the station number is empty");
+        checkVisibleText(station, "the station number", place);
         last_ = &records_.series(station, SeriesKind::Unstated);
         lastCell_ = cell;
         return *last_;

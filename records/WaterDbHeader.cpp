@@ -72,6 +72,7 @@ WaterDbHeader parseWaterDbHeader(const std::vector<std::u16string>& lines, const
         if (!lines[i].starts_with(u'#'))
             throw InputError(file, static_cast<long>(i + 1), "expected a header line beginning with #");
     if (!lines[9].starts_with(u',')) throw InputError(file, 10, "expected the column captions, beginning with a comma");
+    header.monthlyMean = lines[9].find(u"平均") != std::u16string::npos;
     return header;
 }
 

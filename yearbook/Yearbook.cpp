@@ -1,5 +1,6 @@
 #include "yearbook/Yearbook.h"
 
+#include <map>
 #include <set>
 #include <sstream>
 #include <utility>
@@ -62,8 +63,7 @@ public:
           headless_(HeadlessParts{surface_, book.pages(), settings, events_}, messages_, u"."),
           control_(headless_.platform()) {}
 
-    void year(const StationRecords& index, const StationRecord& record, const YearRecord& y) {
-        const StationRecords files = loadStationYear(index, record.station, y.year);
+    void year(const StationRecords& files, const StationRecord& record, const YearRecord& y) {
         YearBlockSource source(seriesOfKind(files, record.station, y.year, record.kind), y.year, record.names);
         const std::u16string mode = recordMode(record);
         control_.setKansokujoNO(record.station);
@@ -111,11 +111,20 @@ BookSummary writeBook(const BookRequest& request, SettingsStore& settings, const
     StationPages pages(book, settings);
     BookSummary summary;
     for (const std::u16string& station : bookOrder(index, request.stations)) {
-        const std::vector<StationRecord> records = recordsReadYearByYear(
+        // The station's years are read once, for its record and its pages, and let
+        // go before the next station: memory follows one station, not the files.
+        std::map<int, StationRecords> years;
+        const auto read = [&](const std::u16string& s, int year) -> const StationRecords& {
+            auto [at, added] = years.try_emplace(year);
+            if (added) at->second = loadStationYear(index, s, year);
+            return at->second;
+        };
+        const std::vector<StationRecord> records = buildRecords(
             index, catalogue,
             RecordRequest{
                 .station = station, .kind = {}, .firstYear = request.firstYear, .lastYear = request.lastYear,
-                .allowedMissingDays = 0});
+                .allowedMissingDays = 0},
+            read);
         if (records.empty()) continue;
         const StationRecord& first = records.front();
         book.mark(0, station + (first.names.Kansokujo.empty() ? u"" : u" " + first.names.Kansokujo));
@@ -127,7 +136,7 @@ BookSummary writeBook(const BookRequest& request, SettingsStore& settings, const
             for (const YearRecord& y : record.years) {
                 if (y.daysWithData == 0 || !inRange(request, y.year)) continue;
                 book.mark(depth + 1, plainInteger(y.year) + u" 年");
-                pages.year(index, record, y);
+                pages.year(read(station, y.year), record, y);
                 ++summary.stationYears;
                 if (listener.finished)
                     listener.finished(toUtf8(station) + " " + std::to_string(y.year) +

@@ -86,4 +86,7 @@ echo
 echo "== Reading large files"
 bash tools/bench-large-csv.sh "$tree/apps/tellvane/tellvane" | tee "$results/large-csv.txt"
 echo
+echo "== The yearbook"
+bash tools/bench-book.sh "$tree/apps/tellvane/tellvane" | tee "$results/book.txt"
+echo
 echo "Results: $results/ (Google Benchmark JSON, summary.md, the last charts of both sides)"

@@ -71,9 +71,9 @@ std::vector<Row> periodRows(const StationRecord& r) {
     std::vector<Row> rows(5);
     rows[0].label = u"平均";
     rows[1].label = u"最大";
-    rows[2].label = u"その年";
+    rows[2].label = u"最大の年";
     rows[3].label = u"最小";
-    rows[4].label = u"その年";
+    rows[4].label = u"最小の年";
     for (const PeriodColumn& c : p.columns) {
         rows[0].values.push_back(cellValue(c.mean));
         rows[1].values.push_back(cellValue(c.max));

@@ -1,6 +1,7 @@
 #include "yearbook/Yearbook.h"
 
 #include <map>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <utility>
@@ -63,17 +64,21 @@ public:
           headless_(HeadlessParts{surface_, book.pages(), settings, events_}, messages_, u"."),
           control_(headless_.platform()) {}
 
-    void year(const StationRecords& files, const StationRecord& record, const YearRecord& y) {
-        YearBlockSource source(seriesOfKind(files, record.station, y.year, record.kind), y.year, record.names);
+    /// NenZu on the year; false when a block was not loaded, and then the year has no pages.
+    bool load(const StationRecords& files, const StationRecord& record, const YearRecord& y) {
+        // The source answers the names the plotted page asks for too: it stays until draw.
+        source_.emplace(seriesOfKind(files, record.station, y.year, record.kind), y.year, record.names);
         const std::u16string mode = recordMode(record);
         control_.setKansokujoNO(record.station);
         control_.setSeireki(y.year);
         control_.setMode(mode);
-        control_.setEvents(&source);
-        const bool loaded = control_.NenZu();
-        control_.setEvents(nullptr);
-        if (!loaded) return;  // the record has the year's days; a block not loaded has none to print
+        control_.setEvents(&*source_);
+        return control_.NenZu();
+    }
 
+    /// The loaded year's daily table and plotted page.
+    void draw(const StationRecord& record, const YearRecord& y) {
+        const std::u16string mode = recordMode(record);
         std::unique_ptr<PlotDocument> doc = book_.pages().create();
         const PageHeader header{record.station, record.names.Kansokujo, record.names.Suikei, record.names.Kasen,
                                 pageYearText(y.year)};
@@ -83,6 +88,8 @@ public:
         control_.NenzuSakuzu();
     }
 
+    ~StationPages() { control_.setEvents(nullptr); }
+
 private:
     pagewriter::PageBook& book_;
     SettingsStore& settings_;
@@ -91,6 +98,7 @@ private:
     std::ostringstream messages_;
     HeadlessPlatform headless_;
     TZenzu control_;
+    std::optional<YearBlockSource> source_;
 };
 
 void recordPage(pagewriter::PageBook& book, const StationRecord& record, SettingsStore& settings) {
@@ -135,8 +143,9 @@ BookSummary writeBook(const BookRequest& request, SettingsStore& settings, const
             ++summary.stationKinds;
             for (const YearRecord& y : record.years) {
                 if (y.daysWithData == 0 || !inRange(request, y.year)) continue;
+                if (!pages.load(read(station, y.year), record, y)) continue;
                 book.mark(depth + 1, plainInteger(y.year) + u" 年");
-                pages.year(read(station, y.year), record, y);
+                pages.draw(record, y);
                 ++summary.stationYears;
                 if (listener.finished)
                     listener.finished(toUtf8(station) + " " + std::to_string(y.year) +

@@ -88,5 +88,7 @@ bash tools/bench-large-csv.sh "$tree/apps/tellvane/tellvane" | tee "$results/lar
 echo
 echo "== The station's record against pandas"
 bash tools/bench-record.sh "$tree/apps/tellvane/tellvane" | tee "$results/record.txt"
+echo "== The yearbook"
+bash tools/bench-book.sh "$tree/apps/tellvane/tellvane" | tee "$results/book.txt"
 echo
 echo "Results: $results/ (Google Benchmark JSON, summary.md, the last charts of both sides)"

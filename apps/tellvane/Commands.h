@@ -93,5 +93,16 @@ struct RecordOptions {
 int runRecord(const RecordOptions& options, std::ostream& out, std::ostream& err);
 /// Adds record's options to the command.
 void addRecordOptions(CLI::App& command, RecordOptions& options);
+struct BookOptions {
+    std::vector<std::string> data;        ///< files and folders
+    std::optional<std::string> stations;  ///< the station catalogue
+    std::optional<std::string> years;     ///< "A-B" or "A"
+    std::string out = "book.pdf";         ///< the book's file
+};
+
+/// `tellvane book`: writes the yearbook of the data as one PDF (yearbook/), with
+/// progress on err as batch has, and a line of what it holds on out. A name ending
+/// in .svg is refused, nothing written: SVG has no multi-page form.
+int runBook(const BookOptions& options, bool terminal, std::ostream& out, std::ostream& err);
 
 }  // namespace tellvane::cli

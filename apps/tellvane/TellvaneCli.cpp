@@ -32,7 +32,10 @@ int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostre
         ->capture_default_str();
 
     BatchOptions batchOptions;
-    auto* batch = app.add_subcommand("batch", "Render every station-year of the data, with progress and a summary");
+    auto* batch = app.add_subcommand(
+        "batch",
+        "Render every station-year of the data, with progress and a summary; for one PDF of them all, with the "
+        "daily tables and each station's record, see `tellvane book`");
     batch->add_option("--data", batchOptions.data, kDataHelp)->required();
     batch->add_option("--stations", batchOptions.stations, "Station catalogue CSV: station,name,water_system,river");
     batch
@@ -52,6 +55,17 @@ int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostre
                 return "'" + text + "' is not a whole number from 1 to " + std::to_string(kMostJobs);
             },
             "1.." + std::to_string(kMostJobs)));
+
+    BookOptions bookOptions;
+    auto* book = app.add_subcommand(
+        "book", "Write the yearbook as one PDF: per station-kind its record page, then per year its daily table "
+                "and its plotted page, with an outline");
+    book->add_option("--data", bookOptions.data, kDataHelp)->required();
+    book->add_option("--stations", bookOptions.stations,
+                     "Station catalogue CSV: station,name,water_system,river; its order is the book's");
+    book->add_option("--years", bookOptions.years, "The years to print: A-B, or one year");
+    book->add_option("--out", bookOptions.out, "The book's PDF file (SVG has no multi-page form)")
+        ->capture_default_str();
 
     YearOptions statsOptions;
     auto* stats = app.add_subcommand("stats", "Print the year's numbers as one JSON object");
@@ -96,6 +110,7 @@ int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostre
         if (batch->parsed()) return runBatch(batchOptions, terminal, out, err);
         if (compare->parsed()) return runCompare(compareOptions, out, err);
         if (record->parsed()) return runRecord(recordOptions, out, err);
+        if (book->parsed()) return runBook(bookOptions, terminal, out, err);
         return runStats(statsOptions, out, err);
     }();
     // What a script reads from the tool is its output: losing it is no success.

@@ -20,6 +20,10 @@ from ._tellvane import ControlError, CoreRecords, InputError, SelectionError
 __all__ = ["read", "Records", "Year", "InputError", "SelectionError", "ControlError"]
 
 _TIME_ZONE = "Asia/Tokyo"
+# Japan's clock has been UTC+9 without summer time since September 1951: later
+# instants convert by the offset alone, earlier ones through the time-zone database.
+_JAPAN_OFFSET_NS = 9 * 3600 * 10**9
+_JAPAN_FIXED_SINCE_NS = np.datetime64("1951-09-08T15:00", "ns").astype(np.int64)
 
 
 def _warned(result):
@@ -92,9 +96,13 @@ class Year:
         index = series.index
         if not isinstance(index, pd.DatetimeIndex):
             raise TypeError("the series needs a DatetimeIndex")
+        stamps = index.asi8  # nanoseconds, of UTC for an aware index
         if index.tz is not None:
-            index = index.tz_convert(_TIME_ZONE).tz_localize(None)
-        stamps = np.ascontiguousarray(index.asi8, dtype=np.int64)
+            if len(stamps) and stamps.min() < _JAPAN_FIXED_SINCE_NS:
+                stamps = index.tz_convert(_TIME_ZONE).tz_localize(None).asi8
+            else:
+                stamps = stamps + _JAPAN_OFFSET_NS
+        stamps = np.ascontiguousarray(stamps, dtype=np.int64)
         values = np.ascontiguousarray(series.to_numpy(dtype=np.float64, na_value=np.nan))
         core = CoreRecords.of_readings(stamps, values, str(station), kind, names)
         return Records(core).year(year=year)

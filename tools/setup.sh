@@ -13,6 +13,7 @@ packages=(
     emscripten chromium libharfbuzz-bin woff2 python3 dpkg-dev
     python3-numpy
     libxlsxwriter-dev python3-openpyxl python3-pandas
+    pybind11-dev python3-dev python3-pytest
 )
 
 missing=()

@@ -23,8 +23,10 @@ DrawingSurface& sized(canvas::CanvasSurface& surface, ChartSize size) {
 
 }  // namespace
 
-RasterChart::RasterChart(ChartSize size, EventPump& events, std::ostream& err, std::u16string libraryDirectory)
+RasterChart::RasterChart(ChartSize size, EventPump& events, std::ostream& err, std::u16string libraryDirectory,
+                         pagewriter::PageWriterOptions pages)
     : picture_(chartFontFile()),
+      plots_(std::move(pages)),
       headless_(HeadlessParts{sized(surface_, size), plots_, settings_, events}, err, std::move(libraryDirectory)),
       control_(headless_.platform()) {}
 

@@ -12,6 +12,7 @@
 #include "hostkit/HeadlessPlatform.h"
 #include "hostkit/IniSettingsStore.h"
 #include "pagewriter/PageDocument.h"
+#include "pagewriter/PageWriterOptions.h"
 #include "platform/EventPump.h"
 #include "raster/PictureCanvas.h"
 
@@ -21,8 +22,10 @@ class RasterChart {
 public:
     /// A chart of the size; events is polled while a plotted page is written, and
     /// libraryDirectory (absolute, no trailing separator) is where the page goes.
-    /// Messages go to err. May be used on any thread, one thread at a time.
-    RasterChart(ChartSize size, EventPump& events, std::ostream& err, std::u16string libraryDirectory);
+    /// Messages go to err; pages are written as pages says (PDF by default). May be
+    /// used on any thread, one thread at a time.
+    RasterChart(ChartSize size, EventPump& events, std::ostream& err, std::u16string libraryDirectory,
+                pagewriter::PageWriterOptions pages = {});
     RasterChart(const RasterChart&) = delete;
     RasterChart& operator=(const RasterChart&) = delete;
 

@@ -1,8 +1,8 @@
-#include "apps/tellvane/TraceEvents.h"
+#include "recording/TraceEvents.h"
 
 #include "recording/JsonLine.h"
 
-namespace tellvane::cli {
+namespace tellvane {
 
 void TraceEvents::GetBlockData(std::int32_t& datano, BlockArray& Suii, bool& ret) {
     write_(JsonLine().add("event", "GetBlockData").add("datano", datano).str());
@@ -15,4 +15,4 @@ void TraceEvents::GetLKansokujo(std::u16string& Wok, std::u16string& Kansokujo, 
     host_.GetLKansokujo(Wok, Kansokujo, Suikei, Kasen);
 }
 
-}  // namespace tellvane::cli
+}  // namespace tellvane

@@ -7,7 +7,7 @@
 
 #include "control/TZenzuEvents.h"
 
-namespace tellvane::cli {
+namespace tellvane {
 
 class TraceEvents : public TZenzuEvents {
 public:
@@ -27,4 +27,4 @@ private:
     Write write_;
 };
 
-}  // namespace tellvane::cli
+}  // namespace tellvane

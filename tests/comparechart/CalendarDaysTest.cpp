@@ -17,8 +17,9 @@ TEST(CalendarDays, EveryDateHasItsOwnSlot) {
     for (const Date d : {Date{1, 1, 0}, Date{1, 31, 30}, Date{2, 1, 31}, Date{2, 28, 58}, Date{2, 29, 59},
                          Date{3, 1, 60}, Date{4, 30, 120}, Date{12, 1, 335}, Date{12, 31, 365}})
         EXPECT_EQ(daySlot(d.month, d.day), d.slot) << d.month << "-" << d.day;
-    for (const auto& [month, day] : {std::pair{2, 30}, {4, 31}, {13, 1}, {0, 1}, {1, 0}})
-        EXPECT_EQ(test::errorOf([&] { daySlot(month, day); }), kSubscriptOutOfRange) << month << "-" << day;
+    for (const auto& date : {std::pair{2, 30}, {4, 31}, {13, 1}, {0, 1}, {1, 0}})
+        EXPECT_EQ(test::errorOf([&] { daySlot(date.first, date.second); }), kSubscriptOutOfRange)
+            << date.first << "-" << date.second;
     EXPECT_EQ(monthFirstSlot(13), kDaySlots);
 }
 

@@ -75,7 +75,9 @@ TEST(CompareChart, ScreenBandsAndLinesStandAtTheirPercentiles) {
     }
 
     // Median (navy) and the chosen year (light red): a tread over each day.
-    for (const auto& [colour, offset] : {std::pair{1, 4.0}, {12, 9.0}}) {
+    for (const auto& line : {std::pair{1, 4.0}, {12, 9.0}}) {
+        const int colour = line.first;
+        const double offset = line.second;
         const auto treads = calls(surface.lines(), [&](const Json& j) {
             return j["op"] == "line" && j["color"] == colour && j["y1"] == j["y2"] &&
                    j["x1"].get<double>() < layout.daily.right;

@@ -107,12 +107,13 @@ std::optional<bool> shortReadingIsMissing(std::string_view cell) {
     p += negative ? 1 : 0;
     const char* const whole = p;
     std::int64_t value = 0;
-    while (p != end && isDigit(*p)) value = value * 10 + (*p++ - '0');
+    // Digits past the form's ten are not summed: the form is refused then anyway.
+    while (p != end && isDigit(*p) && p - whole < 10) value = value * 10 + (*p++ - '0');
     const long wholeDigits = p - whole;
     if (wholeDigits < 1 || wholeDigits > 9 || p == end || *p != '.') return std::nullopt;
     const char* const fraction = ++p;
     std::int64_t fractionValue = 0;
-    while (p != end && isDigit(*p)) fractionValue = fractionValue * 10 + (*p++ - '0');
+    while (p != end && isDigit(*p) && p - fraction < 7) fractionValue = fractionValue * 10 + (*p++ - '0');
     if (p != end || p == fraction || p - fraction > 6) return std::nullopt;
     return negative && value == 9999 && fractionValue == 0;
 }

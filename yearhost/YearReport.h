@@ -6,18 +6,15 @@
 #include <ostream>
 #include <string>
 
+#include "records/PartialYear.h"  // partialYearWarning, which every host shows
 #include "records/StationRecords.h"
 #include "records/YearSelection.h"
 #include "yeardata/AnnualStore.h"
 
 namespace tellvane {
 
-// daysWithData and hoursWithReadings are the records' (records/YearSelection.h),
-// shared with the page.
-
-/// A warning when fewer than 355 days have data, naming the characteristic values
-/// the year does not reach; empty otherwise.
-std::string partialYearWarning(const SelectedYear& selected, int days);
+// daysWithData, hoursWithReadings (records/YearSelection.h) and partialYearWarning
+// (records/PartialYear.h) are the records', shared with the page and the viewer.
 
 /// The records' notes on how the files were combined, only those about the
 /// selected station-year and kind when one is given, each on a line of err.

@@ -10,11 +10,12 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
-#include <cmath>
 
 #include "apps/viewer/Attempt.h"
 #include "plot/PlotOutput.h"
+#include "records/AxisLimits.h"
 #include "records/DataFiles.h"
+#include "records/PartialYear.h"
 
 namespace tellvane::viewer {
 namespace {
@@ -106,6 +107,7 @@ bool ViewerWindow::draw() {
     setDrawn(drawn);
     drawnChoice_ = drawn ? choice : std::nullopt;
     if (drawn) showLimits();
+    showPartialYear();
     return drawn;
 }
 
@@ -219,19 +221,22 @@ void ViewerWindow::redrawForKind() {
 }
 
 bool ViewerWindow::limitsAreDrawable() {
-    // QString::toDouble reads the C locale's plain decimal numbers, which the
-    // control reads alike; infinities and NaN it also accepts are refused here.
-    bool maxOk = false, minOk = false;
-    const double max = panel_->maxText().toDouble(&maxOk), min = panel_->minText().toDouble(&minOk);
-    QString problem;
-    if (!maxOk || !std::isfinite(max))
-        problem = tr("The upper limit is not a number.");
-    else if (!minOk || !std::isfinite(min))
-        problem = tr("The lower limit is not a number.");
-    else if (max <= min)
-        problem = tr("The upper limit must be above the lower limit.");
+    // The check every host makes, so that the viewer takes the limits the page and
+    // the readings take; the words are the viewer's.
+    const AxisLimitsCheck check = checkAxisLimits(panel_->maxText().toStdString(), panel_->minText().toStdString());
+    const auto worded = [&](LimitProblem problem, const QString& which) -> QString {
+        switch (problem) {
+            case LimitProblem::None: return {};
+            case LimitProblem::NotANumber: return tr("The %1 limit is not a number.").arg(which);
+            case LimitProblem::TooLarge: return tr("The %1 limit is too large (at most 999999999).").arg(which);
+            case LimitProblem::NotAboveLower: return tr("The upper limit must be above the lower limit.");
+        }
+        return {};
+    };
+    QString problem = worded(check.upper, tr("upper"));
+    if (problem.isEmpty()) problem = worded(check.lower, tr("lower"));
     panel_->showLimitProblem(problem);
-    return problem.isEmpty();
+    return check.ok();
 }
 
 void ViewerWindow::pageNotWritten(const QString& path, const QString& reason) {
@@ -244,6 +249,22 @@ void ViewerWindow::setDrawn(bool drawn) {
     drawn_ = drawn;
     panel_->setDrawn(drawn);
     if (savePage_) savePage_->setEnabled(drawn);
+}
+
+// Where the year does not reach the characteristic values, the chart shows 0.00 for
+// them: the status bar says why, as the command line does.
+void ViewerWindow::showPartialYear() {
+    std::string warning;
+    if (drawn_ && drawnChoice_) {
+        SelectedYear selected;
+        selected.station = drawnChoice_->station;
+        selected.year = drawnChoice_->year;
+        warning = partialYearWarning(selected, daysWithData(chart_->control().store()));
+    }
+    if (warning.empty())
+        statusBar()->clearMessage();
+    else
+        statusBar()->showMessage(QString::fromStdString(warning));
 }
 
 void ViewerWindow::showLimits() {

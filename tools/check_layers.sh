@@ -12,11 +12,11 @@ cd "$root"
 # in step.
 declare -A rank=(
     [common]=0 [platform]=1 [yeardata]=2 [chartinput]=3 [screenchart]=4 [plot]=4 [control]=5
-    [canvas]=6 [recording]=7 [hostkit]=7 [pagewriter]=7 [raster]=7 [qt]=8 [records]=9 [yearhost]=10
+    [canvas]=6 [fileout]=6 [recording]=7 [hostkit]=7 [pagewriter]=7 [raster]=7 [qt]=8 [records]=9 [yearhost]=10
     [apps]=11 [web]=11 [examples]=11 [fuzz]=12 [tests]=12 [bench]=13
 )
 # Folders that must build without any toolkit.
-toolkit_free=" common platform yeardata chartinput screenchart plot control canvas recording hostkit pagewriter raster records yearhost web "
+toolkit_free=" common platform yeardata chartinput screenchart plot control canvas fileout recording hostkit pagewriter raster records yearhost web "
 
 include_re='^[[:space:]]*#[[:space:]]*include[[:space:]]*(["<])([^">]+)[">]'
 qt_re='^(Q[A-Za-z0-9_]*|Qt[A-Za-z0-9_]*/.*)$'

@@ -12,11 +12,11 @@ cd "$root"
 # in step.
 declare -A rank=(
     [common]=0 [platform]=1 [yeardata]=2 [chartinput]=3 [screenchart]=4 [plot]=4 [comparechart]=4 [control]=5
-    [canvas]=6 [recording]=7 [hostkit]=7 [pagewriter]=7 [raster]=7 [qt]=8 [records]=9 [record]=10 [yearhost]=10
+    [canvas]=6 [fileout]=6 [recording]=7 [hostkit]=7 [pagewriter]=7 [raster]=7 [qt]=8 [records]=9 [record]=10 [yearhost]=10
     [yearbook]=11 [apps]=12 [python]=12 [web]=12 [examples]=12 [fuzz]=13 [tests]=13 [bench]=14
 )
 # Folders that must build without any toolkit.
-toolkit_free=" common platform yeardata chartinput screenchart plot comparechart control canvas recording hostkit pagewriter raster records record yearhost yearbook web python "
+toolkit_free=" common platform yeardata chartinput screenchart plot comparechart control canvas fileout recording hostkit pagewriter raster records record yearhost yearbook web python "
 
 include_re='^[[:space:]]*#[[:space:]]*include[[:space:]]*(["<])([^">]+)[">]'
 qt_re='^(Q[A-Za-z0-9_]*|Qt[A-Za-z0-9_]*/.*)$'

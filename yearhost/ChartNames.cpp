@@ -52,10 +52,14 @@ std::string chartStem(const SelectedYear& selected) {
         if (static_cast<unsigned char>(c) < 0x20 || std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos)
             c = '_';
     if (station.empty() || station.starts_with('.')) station.insert(0, "_");
-    return station + "_" + std::to_string(selected.year);
+    std::string year = std::to_string(selected.year);  // four digits at least: NO_0001
+    if (year.size() < 4) year.insert(0, 4 - year.size(), '0');
+    return station + "_" + year;
 }
 
 std::optional<std::u16string> pageTitleOf(const std::filesystem::path& pdf) {
+    std::error_code ec;  // a FIFO or device of that name is never opened: it could block
+    if (!std::filesystem::is_regular_file(pdf, ec)) return std::nullopt;
     std::ifstream in(pdf, std::ios::binary | std::ios::ate);
     const std::streamsize size = in ? static_cast<std::streamsize>(in.tellg()) : 0;
     if (size <= 0 || size > kMostPageBytes) return std::nullopt;

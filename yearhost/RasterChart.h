@@ -4,7 +4,9 @@
 // the texts are drawn with FreeType in the page writer's face.
 
 #include <ostream>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "yearhost/ChartSize.h"
 #include "canvas/CanvasSurface.h"
@@ -35,6 +37,10 @@ public:
     raster::PictureView picture() const { return picture_.picture(); }
     /// Writes the chart's picture as a PNG file; fails with Path/File access error.
     void savePng(const std::string& path) const;
+    /// The chart's picture as the bytes of a PNG file.
+    std::vector<std::uint8_t> pngBytes() const;
+    /// Where the plotted page goes from now on.
+    void setLibraryDirectory(std::u16string directory) { headless_.setLibraryDirectory(std::move(directory)); }
 
 private:
     raster::PictureCanvas picture_;

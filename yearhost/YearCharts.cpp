@@ -1,41 +1,18 @@
 #include "yearhost/YearCharts.h"
 
-#include <system_error>
+#include <span>
+#include <vector>
 
 #include "yearhost/RasterChart.h"
 #include "common/Error.h"
 #include "common/Text.h"
+#include "fileout/FileSet.h"
+#include "fileout/Target.h"
+#include "fileout/WorkFolder.h"
 #include "plot/PlotOutput.h"
-#include "raster/RasterErrors.h"
 
 namespace tellvane {
 namespace {
-
-[[noreturn]] void fileAccess(const std::string& what, const std::error_code& ec) {
-    throw Error(raster::kFileAccess, "Path/File access error: " + what + ": " + ec.message());
-}
-
-// A file written under a passing name; removed unless it was moved into place.
-struct Staged {
-    std::filesystem::path path;
-    ~Staged() {
-        std::error_code ignored;
-        std::filesystem::remove(path, ignored);
-    }
-};
-
-void moveInto(const std::filesystem::path& from, const std::filesystem::path& to) {
-    std::error_code ec;
-    std::filesystem::rename(from, to, ec);
-    if (ec) fileAccess("cannot move " + from.string() + " to " + to.string(), ec);
-}
-
-void makeFolder(const std::filesystem::path& dir) {
-    if (dir.empty()) return;  // the current folder
-    std::error_code ec;
-    std::filesystem::create_directories(dir, ec);
-    if (ec) fileAccess("cannot create " + dir.string(), ec);
-}
 
 // The text with every occurrence of what replaced by with.
 std::string replaced(std::string text, const std::string& what, const std::string& with) {
@@ -44,18 +21,14 @@ std::string replaced(std::string text, const std::string& what, const std::strin
     return text;
 }
 
-// NenzuSakuzu, whose page the control writes under its own name in the work folder,
-// then moved to the user's name. A failure names the user's file: the work file
-// is the tool's business.
+// NenzuSakuzu, whose page the control writes under its own name in the private work
+// folder. A failure names the user's file: the work file is the tool's business.
 void plotPage(TZenzu& control, const std::filesystem::path& written, const std::filesystem::path& pdf) {
     try {
         control.NenzuSakuzu();
     } catch (const Error& e) {
-        std::error_code ignored;  // a page written in part is left nowhere; anything else is not ours
-        if (std::filesystem::is_regular_file(written, ignored)) std::filesystem::remove(written, ignored);
         throw Error(e.number(), replaced(e.description(), written.string(), pdf.string()));
     }
-    moveInto(written, pdf);
 }
 
 }  // namespace
@@ -70,18 +43,20 @@ bool writeYearCharts(HostedYear& year, ChartSize size, const ChartPaths& paths, 
     year.report(control, loaded, err);
     if (!loaded) return false;
 
-    // Both files or neither: the picture waits beside its place until the page is
-    // written, so that a failed page leaves no new picture and keeps an old one.
-    makeFolder(paths.png.parent_path());
-    const Staged picture{paths.png.string() + ".new"};
-    try {
-        chart.savePng(picture.path.string());
-    } catch (const Error& e) {  // the passing name is the tool's business, the user's is the one to name
-        throw Error(e.number(), replaced(e.description(), picture.path.string(), paths.png.string()));
-    }
-    makeFolder(workDir);
-    plotPage(control, workDir / kPlotFileName, paths.pdf);
-    moveInto(picture.path, paths.png);
+    // Both files or neither, committed together; the control's page is written in a
+    // work folder of its own, so that its fixed name never meets the user's files.
+    fileout::checkTarget(paths.png);
+    fileout::checkTarget(paths.pdf);
+    fileout::makeFolders(paths.png.parent_path());
+    fileout::FileSet pair;
+    const std::vector<std::uint8_t> png = chart.pngBytes();
+    pair.add(paths.png, std::as_bytes(std::span(png)));
+    const fileout::WorkFolder work(workDir);
+    chart.setLibraryDirectory(fromUtf8(work.path().string()));
+    const std::filesystem::path written = work.path() / kPlotFileName;
+    plotPage(control, written, paths.pdf);
+    pair.adopt(written, paths.pdf);
+    pair.commit();
     return true;
 }
 

@@ -13,9 +13,11 @@
 
 namespace tellvane {
 
-/// Runs NenZu on a raster chart of the size and writes its picture to paths.png;
-/// then NenzuSakuzu with the library location at workDir, polling events while the
-/// page is written, and moves the page (kPlotFileName in workDir) to paths.pdf.
+/// Runs NenZu on a raster chart of the size, then NenzuSakuzu with the library
+/// location at a private work folder made in workDir (absolute; the folder of the
+/// files, so that the page can be renamed from it), polling events while the page is
+/// written, and commits the picture and the page to paths both or neither (fileout).
+/// A folder, FIFO or device at either path fails before anything is written.
 /// Folders are created as needed. Returns false, having written nothing, when NenZu reports a block not
 /// loaded (its message goes to err). Run-time errors reach the caller as Error, and
 /// then neither file has been written or replaced.

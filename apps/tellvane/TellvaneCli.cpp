@@ -29,6 +29,7 @@ int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostre
             "--out", renderOptions.out,
             "Folder for NO_YYYY.png and NO_YYYY.pdf (NO_YYYY_level or NO_YYYY_discharge when the folder holds the "
             "other kind's chart of the year)")
+        ->check(nonEmpty())
         ->capture_default_str();
 
     BatchOptions batchOptions;
@@ -42,6 +43,7 @@ int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostre
         ->add_option("--out", batchOptions.out,
                      "Folder for the charts, NO_YYYY.png and NO_YYYY.pdf each (NO_YYYY_level and "
                      "NO_YYYY_discharge when the year has both kinds)")
+        ->check(nonEmpty())
         ->capture_default_str();
     batch
         ->add_option("--jobs", batchOptions.jobs,

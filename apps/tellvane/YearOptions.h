@@ -40,4 +40,7 @@ inline constexpr const char* kDataHelp =
 /// Adds --size WxH to the command.
 void addSizeOption(CLI::App& command, ChartSize& size);
 
+/// Refuses an empty value ("--out ''"): no folder is named by it.
+const CLI::Validator& nonEmpty();
+
 }  // namespace tellvane::cli

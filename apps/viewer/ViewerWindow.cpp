@@ -9,9 +9,12 @@
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QTemporaryDir>
+#include <optional>
 
 #include "apps/viewer/Attempt.h"
+#include "fileout/FileSet.h"
+#include "fileout/Target.h"
+#include "fileout/WorkFolder.h"
 #include "plot/PlotOutput.h"
 #include "records/AxisLimits.h"
 #include "records/DataFiles.h"
@@ -135,23 +138,28 @@ bool ViewerWindow::savePage(const QString& path) {
         messages_.show(u"Draw a chart before writing its page.", kViewerTitle, kCriticalOk);
         return false;
     }
-    // The control writes its page into its library location: a fresh directory of
-    // our own beside the file the user named, so that the finished page replaces
-    // an earlier file in one step and a failure leaves that file as it was.
-    QTemporaryDir dir(QFileInfo(path).absolutePath() + QStringLiteral("/.tellvane-page-XXXXXX"));
-    if (!dir.isValid()) {
-        pageNotWritten(path, dir.errorString());
-        return false;
-    }
-    const QString written = dir.filePath(QLatin1String(kPlotFileName));
+    // The control writes its page into its library location: a private work folder
+    // beside the file the user named, from which the finished page is committed as
+    // every host's files are (fileout), so that a failure leaves an earlier file as
+    // it was and a folder or FIFO of that name is refused unopened.
+    const std::filesystem::path target = pathOf(path);
+    std::optional<fileout::WorkFolder> dir;
+    QString written;
     LoadedLibraryLocation& location = chart_->libraryLocation();
-    location.setDirectory(dir.path().toStdU16String());
     QString failure;
     try {
+        fileout::checkTarget(target);
+        dir.emplace(fileout::folderOf(std::filesystem::absolute(target)));
+        written = QString::fromStdString((dir->path() / kPlotFileName).string());
+        location.setDirectory(QString::fromStdString(dir->path().string()).toStdU16String());
         chart_->control().NenzuSakuzu();
+        fileout::FileSet page;
+        page.adopt(pathOf(written), target);
+        page.commit();
     } catch (const Error& e) {
         // The description names the file the control writes; the user knows theirs.
-        failure = QString::fromStdString(e.description()).replace(written, path);
+        failure = QString::fromStdString(e.description());
+        if (!written.isEmpty()) failure.replace(written, path);
         if (failure.isEmpty()) failure = tr("run-time error %1").arg(e.number());
     } catch (const std::exception& e) {
         failure = QString::fromLocal8Bit(e.what());
@@ -161,12 +169,6 @@ bool ViewerWindow::savePage(const QString& path) {
         pageNotWritten(path, failure);
         return false;
     }
-    std::error_code ec;
-    std::filesystem::rename(pathOf(written), pathOf(path), ec);
-    if (ec) {
-        pageNotWritten(path, QString::fromStdString(ec.message()));
-        return false;
-    }
     statusBar()->showMessage(tr("Wrote the plotted page to %1").arg(QDir::toNativeSeparators(path)));
     return true;
 }
@@ -174,7 +176,8 @@ bool ViewerWindow::savePage(const QString& path) {
 QString ViewerWindow::suggestedPageName() const {
     if (!drawn_ || !drawnChoice_) return {};
     QString stem =
-        QString::fromStdU16String(drawnChoice_->station) + QLatin1Char('_') + QString::number(drawnChoice_->year);
+        QString::fromStdU16String(drawnChoice_->station) + QLatin1Char('_') +
+        QStringLiteral("%1").arg(drawnChoice_->year, 4, 10, QLatin1Char('0'));  // NO_0001, as the tool names it
     if (data_ && data_->holdsBothKinds(drawnChoice_->station, drawnChoice_->year))
         stem += QLatin1Char('_') + QLatin1String(kindName(drawnChoice_->kind));
     return stem + QStringLiteral(".pdf");

@@ -95,7 +95,7 @@ std::vector<std::function<void(pagewriter::DisplayList&)>> sampleCalls() {
         doc->calls = &calls;
         return doc;
     };
-    cli::HostedYear year(sampleYear(), std::cerr);
+    HostedYear year(sampleYear().query(), std::cerr);
     TZenzu control(tp.platform());
     year.setUp(control);
     control.setEvents(&year.events());

@@ -9,8 +9,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "apps/tellvane/HostedYear.h"
-#include "apps/tellvane/RasterChart.h"
+#include "yearhost/HostedYear.h"
+#include "yearhost/RasterChart.h"
 #include "apps/tellvane/YearOptions.h"
 #include "common/Error.h"
 #include "hostkit/SleepingEventPump.h"
@@ -30,20 +30,20 @@ public:
     /// The year loaded and drawn once (NenZu) at the size; plotted pages go to
     /// libraryDirectory (absolute, no trailing separator).
     SampleChart(int width, int height, std::u16string libraryDirectory = u"")
-        : year_(sampleYear(), std::cerr),
-          chart_(cli::ChartSize{width, height}, pump_, std::cerr, std::move(libraryDirectory)) {
+        : year_(sampleYear().query(), std::cerr),
+          chart_(ChartSize{width, height}, pump_, std::cerr, std::move(libraryDirectory)) {
         year_.setUp(chart_.control());
         chart_.control().setEvents(&year_.events());
         if (!chart_.control().NenZu()) throw std::runtime_error("the sample year did not load");
     }
 
     TZenzu& control() { return chart_.control(); }
-    const cli::RasterChart& chart() const { return chart_; }
+    const RasterChart& chart() const { return chart_; }
 
 private:
     SleepingEventPump pump_;
-    cli::HostedYear year_;
-    cli::RasterChart chart_;
+    HostedYear year_;
+    RasterChart chart_;
 };
 
 /// Runs a benchmark's body, turning a run-time error into a skipped benchmark with

@@ -69,6 +69,8 @@ public:
     explicit FixedLibraryLocation(std::u16string directory) : directory_(std::move(directory)) {}
     /// The directory given at construction.
     std::u16string directory() override { return directory_; }
+    /// Where pages go from now on.
+    void setDirectory(std::u16string directory) { directory_ = std::move(directory); }
 
 private:
     std::u16string directory_;
@@ -98,6 +100,8 @@ public:
 
     /// The platform to hand to a control; valid as long as this object.
     Platform platform();
+    /// Where the plotted page goes from now on (a folder made once the page is due).
+    void setLibraryDirectory(std::u16string directory) { library_.setDirectory(std::move(directory)); }
 
 private:
     HeadlessParts parts_;

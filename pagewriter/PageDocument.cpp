@@ -1,5 +1,7 @@
 #include "pagewriter/PageDocument.h"
 
+#include "pagewriter/PageDocumentParts.h"
+
 #include "common/Error.h"
 #include "common/Text.h"
 #include "pagewriter/PageErrors.h"
@@ -23,146 +25,163 @@ bool sameFamily(std::string_view a, std::string_view b) {
     return true;
 }
 
-// The face handed over as bytes, else read from its first file that exists.
+}  // namespace
+
 std::shared_ptr<const Typeface> faceOf(const TypefaceFiles& typeface) {
     if (!typeface.bytes) return Typeface::load(existingFile(typeface));
     return Typeface::fromBytes(typeface.files.empty() ? typeface.family : typeface.files.front(), typeface.bytes);
 }
 
-}  // namespace
+PageOutput pageFileOutput(const PageWriterOptions& options) {
+    return [background = options.background, wakeCaller = options.wakeCaller](FinishedPage finished) {
+        auto output = [finished = std::move(finished)] {
+            const TypefaceFiles& typeface = *finished.typeface;
+            const std::string& file = finished.file;
+            if (!faceAvailable(typeface))
+                throw Error(kOutputFailed, kNotWritten, "no file of the typeface " + typeface.family + " was found",
+                            {file});
+            std::string bytes;
+            try {
+                const auto face = faceOf(typeface);
+                bytes = finished.format == PageFormat::Svg
+                            ? svgPage(finished.page, finished.setup, *face, typeface.family)
+                            : pdfPage(finished.page, finished.setup, *face);
+            } catch (const Error& e) {
+                throw Error(kOutputFailed, kNotWritten, e.description(), {file});
+            }
+            writePageFile(file, bytes);
+        };
+        return std::make_unique<OutputJob>(std::move(output), background,
+                                           wakeCaller ? wakeCaller() : std::function<void()>());
+    };
+}
 
-PageDocument::PageDocument(std::shared_ptr<const PageWriterOptions> options) : options_(std::move(options)) {}
+PageDocument::PageDocument(std::shared_ptr<const PageWriterOptions> options)
+    : parts_(std::make_unique<Parts>()) {
+    parts_->output = pageFileOutput(*options);
+    parts_->options = std::move(options);
+}
+
+PageDocument::PageDocument(std::unique_ptr<Parts> parts) : parts_(std::move(parts)) {}
+
+PageDocument::~PageDocument() = default;
 
 // The set-up may change until the page is handed over: it applies when the page is rendered.
 void PageDocument::setup(const char* value) {
-    if (state_ == State::Output || state_ == State::Closed) outOfOrder(value, "the page has been handed to output");
+    if (parts_->state == Parts::State::Output || parts_->state == Parts::State::Closed) outOfOrder(value, "the page has been handed to output");
 }
 
 void PageDocument::drawing(const char* call) {
-    if (state_ == State::Created) outOfOrder(call, "StartDocument has not been called");
-    if (state_ != State::Started) outOfOrder(call, "the page has been handed to output");
+    if (parts_->state == Parts::State::Created) outOfOrder(call, "StartDocument has not been called");
+    if (parts_->state != Parts::State::Started) outOfOrder(call, "the page has been handed to output");
 }
 
-bool PageDocument::Active() { return state_ == State::Started || state_ == State::Output; }
-bool PageDocument::Done() { return output_ && output_->done(); }
+bool PageDocument::Active() { return parts_->state == Parts::State::Started || parts_->state == Parts::State::Output; }
+bool PageDocument::Done() { return parts_->job && parts_->job->done(); }
 
 void PageDocument::SetupValue1(const std::u16string& v) {
     setup("SetupValue1");
     const std::string family = toUtf8(v);
     std::size_t found = 0;
     if (!family.empty()) {
-        const auto& faces = options_->typefaces;
+        const auto& faces = parts_->options->typefaces;
         while (found < faces.size() && !(sameFamily(faces[found].family, family) && faceAvailable(faces[found])))
             ++found;
         if (found == faces.size())
             throw Error(kSetupRefused, "SetupValue1 refused: the typeface \"" + family + "\" is not installed");
     }
-    typeface_ = found;
-    setup_.setFontFamily(v);
+    parts_->typeface = found;
+    parts_->setup.setFontFamily(v);
 }
 void PageDocument::SetupValue2(double v) {
     setup("SetupValue2");
-    setup_.setDashLength(v);
+    parts_->setup.setDashLength(v);
 }
 void PageDocument::SetupValue3(double v) {
     setup("SetupValue3");
-    setup_.setGapLength(v);
+    parts_->setup.setGapLength(v);
 }
 void PageDocument::SetupValue4(double v) {
     setup("SetupValue4");
-    setup_.setLongDashLength(v);
+    parts_->setup.setLongDashLength(v);
 }
 void PageDocument::SetupValue5(double v) {
     setup("SetupValue5");
-    setup_.setPatternOffset(v);
+    parts_->setup.setPatternOffset(v);
 }
 void PageDocument::SetupValue6(std::int32_t v) {
     setup("SetupValue6");
-    setup_.setOrigin(v);
+    parts_->setup.setOrigin(v);
 }
 void PageDocument::SetupValue7(std::int32_t v) {
     setup("SetupValue7");
-    setup_.setColourMode(v);
+    parts_->setup.setColourMode(v);
 }
 void PageDocument::SetupValue8(std::int32_t v) {
     setup("SetupValue8");
-    setup_.setCopies(v);
+    parts_->setup.setCopies(v);
 }
 void PageDocument::SetupValue9(std::int32_t v) {
     setup("SetupValue9");
-    setup_.setLineEnds(v);
+    parts_->setup.setLineEnds(v);
 }
 void PageDocument::SetupValue10(double v) {
     setup("SetupValue10");
-    setup_.setUnitLength(v);
+    parts_->setup.setUnitLength(v);
 }
 void PageDocument::SetupValue11(std::int32_t v) {
     setup("SetupValue11");
-    setup_.setPaperSize(v);
+    parts_->setup.setPaperSize(v);
 }
 void PageDocument::SetupValue12(bool v) {
     setup("SetupValue12");
-    setup_.setLandscape(v);
+    parts_->setup.setLandscape(v);
 }
 
 void PageDocument::StartDocument() {
-    if (state_ != State::Created) outOfOrder("StartDocument", "a document holds one page and is started once");
-    state_ = State::Started;
+    if (parts_->state != Parts::State::Created) outOfOrder("StartDocument", "a document holds one page and is started once");
+    parts_->state = Parts::State::Started;
 }
 
 void PageDocument::DrawLine(double x1, double y1, double x2, double y2, const PlotPen& pen, OptionalValue opt1,
                             OptionalValue opt2, OptionalValue opt3) {
     drawing("DrawLine");
-    page_.addLine(x1, y1, x2, y2, pen, opt1, opt2, opt3);
+    parts_->page.addLine(x1, y1, x2, y2, pen, opt1, opt2, opt3);
 }
 
 void PageDocument::DrawText(double x, double y, const std::u16string& text, const ReservedWords& reserved, double width,
                             double height, double extra, const PlotPen& pen, OptionalValue option,
                             OptionalValue anchor) {
     drawing("DrawText");
-    page_.addText(x, y, text, reserved, width, height, extra, pen, option, anchor, false);
+    parts_->page.addText(x, y, text, reserved, width, height, extra, pen, option, anchor, false);
 }
 
 void PageDocument::DrawTitle(double x, double y, const std::u16string& text, const ReservedWords& reserved,
                              double width, double height, double extra, const PlotPen& pen, OptionalValue option,
                              OptionalValue anchor) {
     drawing("DrawTitle");
-    page_.addText(x, y, text, reserved, width, height, extra, pen, option, anchor, true);
+    parts_->page.addText(x, y, text, reserved, width, height, extra, pen, option, anchor, true);
 }
 
 void PageDocument::OutputToFile(const std::u16string& path) {
     drawing("OutputToFile");
     if (path.empty()) throw Error(kOutputFailed, "OutputToFile refused: the file name is empty");
     std::string file = toUtf8(path);
-    const PageFormat format = options_->svg ? PageFormat::Svg : formatOf(file);
-    if (format == PageFormat::Svg && setup_.copies() != 1)
+    const PageFormat format = parts_->options->svg ? PageFormat::Svg : formatOf(file);
+    if (format == PageFormat::Svg && parts_->setup.copies() != 1)
         throw Error(kSetupRefused, "SetupValue8 refused: an SVG file holds one page, so copies must be 1");
     // The page and set-up are final from here; the output renders them undisturbed.
-    state_ = State::Output;
-    const TypefaceFiles& typeface = options_->typefaces.at(typeface_);
-    auto output = [page = std::move(page_), setup = setup_, typeface, format, file = std::move(file)] {
-        if (!faceAvailable(typeface))
-            throw Error(kOutputFailed, kNotWritten, "no file of the typeface " + typeface.family + " was found",
-                        {file});
-        std::string bytes;
-        try {
-            const auto face = faceOf(typeface);
-            bytes =
-                format == PageFormat::Svg ? svgPage(page, setup, *face, typeface.family) : pdfPage(page, setup, *face);
-        } catch (const Error& e) {
-            throw Error(kOutputFailed, kNotWritten, e.description(), {file});
-        }
-        writePageFile(file, bytes);
-    };
-    output_ = std::make_unique<OutputJob>(std::move(output), options_->background,
-                                          options_->wakeCaller ? options_->wakeCaller() : std::function<void()>());
+    parts_->state = Parts::State::Output;
+    parts_->job = parts_->output(FinishedPage{std::move(parts_->page), parts_->setup,
+                                              &parts_->options->typefaces.at(parts_->typeface), format,
+                                              std::move(file)});
 }
 
 void PageDocument::CloseDocument() {
-    if (state_ == State::Closed) return;
-    state_ = State::Closed;
-    if (!output_) return;
-    if (auto failure = output_->wait()) throw std::move(*failure);
+    if (parts_->state == Parts::State::Closed) return;
+    parts_->state = Parts::State::Closed;
+    if (!parts_->job) return;
+    if (auto failure = parts_->job->wait()) throw std::move(*failure);
 }
 
 PageDocumentFactory::PageDocumentFactory(PageWriterOptions options)

@@ -1,13 +1,11 @@
 #pragma once
 // The plot document that writes its page to a file: PDF, or SVG for a name ending in
 // .svg. It records the drawing, and on OutputToFile lays out, renders and writes the
-// page in the background; CloseDocument reports an output that failed.
+// page in the background; CloseDocument reports an output that failed. What it
+// records and how it writes are its own (PageDocumentParts.h, not installed).
 
 #include <memory>
 
-#include "pagewriter/DisplayList.h"
-#include "pagewriter/OutputJob.h"
-#include "pagewriter/PageSetup.h"
 #include "pagewriter/PageWriterOptions.h"
 #include "platform/PlotDocument.h"
 
@@ -15,9 +13,13 @@ namespace tellvane::pagewriter {
 
 class PageDocument final : public PlotDocument {
 public:
+    struct Parts;
+
     explicit PageDocument(std::shared_ptr<const PageWriterOptions> options);
+    /// A document whose finished page goes where its parts say (a book's pages).
+    explicit PageDocument(std::unique_ptr<Parts> parts);
     /// Waits for an output in progress, so a released document still finishes its file.
-    ~PageDocument() override = default;
+    ~PageDocument() override;
 
     bool Active() override;
     bool Done() override;
@@ -50,17 +52,10 @@ public:
     void CloseDocument() override;
 
 private:
-    enum class State { Created, Started, Output, Closed };
-
     void setup(const char* value);
     void drawing(const char* call);
 
-    std::shared_ptr<const PageWriterOptions> options_;
-    State state_ = State::Created;
-    PageSetup setup_;
-    DisplayList page_;
-    std::size_t typeface_ = 0;  // of the options' typefaces
-    std::unique_ptr<OutputJob> output_;
+    std::unique_ptr<Parts> parts_;
 };
 
 /// The factory a platform hands to the control: one file-writing document for each

@@ -33,7 +33,7 @@ void appendUtf16(std::string& out, char32_t c) {
 }  // namespace
 
 void PdfFont::use(std::uint32_t glyph, char32_t codePoint) {
-    if (cids_.emplace(glyph, 0).second) {
+    if (cids_.emplace(glyph, static_cast<std::uint32_t>(glyphs_.size() + 1)).second) {
         glyphs_.push_back(glyph);
         codePoints_.push_back(codePoint);
     }
@@ -41,7 +41,8 @@ void PdfFont::use(std::uint32_t glyph, char32_t codePoint) {
 
 void PdfFont::cut() {
     subset_ = face_.subset(glyphs_);
-    for (std::size_t i = 0; i < glyphs_.size(); ++i) cids_[glyphs_[i]] = subset_.glyphs[i];
+    if (numbers_ == GlyphNumbers::Subset)
+        for (std::size_t i = 0; i < glyphs_.size(); ++i) cids_[glyphs_[i]] = subset_.glyphs[i];
 }
 
 // The glyph set's own tag, so the same glyphs always give the same name.
@@ -59,10 +60,10 @@ std::string PdfFont::subsetName() const {
 std::string PdfFont::cidWidths() const {
     std::vector<std::size_t> order(glyphs_.size());
     std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(), [&](auto a, auto b) { return subset_.glyphs[a] < subset_.glyphs[b]; });
+    std::sort(order.begin(), order.end(), [&](auto a, auto b) { return cidAt(a) < cidAt(b); });
     std::string w = "[";
     for (const std::size_t i : order) {
-        appendInteger(w, subset_.glyphs[i]);
+        appendInteger(w, cidAt(i));
         w += " [";
         appendFixed(w, thousandths(face_.advance(glyphs_[i]), face_.metrics().unitsPerEm), 3);
         w += "] ";
@@ -83,7 +84,7 @@ std::string PdfFont::unicodeMap() const {
         map += " beginbfchar\n";
         for (std::size_t i = from; i < to; ++i) {
             map += '<';
-            appendHex(map, subset_.glyphs[i], 4);
+            appendHex(map, cidAt(i), 4);
             map += "> <";
             appendUtf16(map, codePoints_[i]);
             map += ">\n";
@@ -110,7 +111,13 @@ void PdfFont::write(PdfObjects& pdf, int first) const {
                           " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >>"
                           " /FontDescriptor ";
     appendRef(cidFont, first + 2);
-    cidFont += " /CIDToGIDMap /Identity /W " + cidWidths() + " >>";
+    if (numbers_ == GlyphNumbers::Subset) {
+        cidFont += " /CIDToGIDMap /Identity";
+    } else {
+        cidFont += " /CIDToGIDMap ";
+        appendRef(cidFont, first + 5);
+    }
+    cidFont += " /W " + cidWidths() + " >>";
     pdf.object(first + 1, cidFont);
 
     // Flags 4: symbolic, as a font whose glyphs are chosen by number is.
@@ -137,6 +144,17 @@ void PdfFont::write(PdfObjects& pdf, int first) const {
     std::string length1 = "/Length1 ";
     appendInteger(length1, static_cast<std::int64_t>(subset_.file.size()));
     pdf.stream(first + 4, length1, subset_.file);
+    if (numbers_ == GlyphNumbers::FirstUse) pdf.stream(first + 5, "", glyphMap());
+}
+
+// Two bytes a number, big-endian: the cut's glyph of each number from 0 (.notdef).
+std::string PdfFont::glyphMap() const {
+    std::string map(2 * (glyphs_.size() + 1), '\0');
+    for (std::size_t i = 0; i < glyphs_.size(); ++i) {
+        map[2 * i + 2] = static_cast<char>(subset_.glyphs[i] >> 8);
+        map[2 * i + 3] = static_cast<char>(subset_.glyphs[i] & 0xFF);
+    }
+    return map;
 }
 
 }  // namespace tellvane::pagewriter

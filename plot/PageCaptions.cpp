@@ -37,6 +37,14 @@ void drawNames(PlotDocument& doc, const GridPens& pens, const std::u16string& Su
     pageText(doc, 194, y, Kansokujo, 5, pen);
 }
 
+void drawHeaderTexts(PlotDocument& doc, const GridPens& pens, const PageHeader& h) {
+    drawNames(doc, pens, h.Suikei, h.Kasen, h.Kansokujo);
+    pageText(doc, 42, 274, u"種別", 3, pens.MojietcPen);
+    pageText(doc, 53, 274, u"観 測 所 番 号", 3, pens.MojietcPen);
+    pageText(doc, kLeft + 13.5, 266, h.Wok, 4, pens.MojietcPen, std::nullopt, kAnchorCentreBottom);
+    pageText(doc, 320, kTop + 2, h.yearText, 5, pens.MojietcPen);
+}
+
 void drawAxisCaption(PlotDocument& doc, const GridPens& pens, const std::u16string& mode) {
     const double x = kLeft - 3;
     pageText(doc, x, 43, u"↑", 5, pens.MojietcPen, 1, kAnchorRightBottom);
@@ -45,6 +53,11 @@ void drawAxisCaption(PlotDocument& doc, const GridPens& pens, const std::u16stri
 }
 
 }  // namespace
+
+void drawPageHeader(PlotDocument& doc, const GridPens& pens, const PageHeader& header) {
+    drawStationBlock(doc, pens);
+    drawHeaderTexts(doc, pens, header);
+}
 
 std::u16string pageYearText(std::int32_t year) {
     if (year <= 0) return u"平成    年（西暦      年）";
@@ -59,12 +72,7 @@ void drawPageCaptions(PlotDocument& doc, ChartSource& source, const GridPens& pe
 
     std::u16string Wok = source.KansokujoNO(), Kansokujo, Suikei, Kasen;
     source.raiseGetLKansokujo(Wok, Kansokujo, Suikei, Kasen);
-    drawNames(doc, pens, Suikei, Kasen, Kansokujo);
-
-    pageText(doc, 42, 274, u"種別", 3, pens.MojietcPen);
-    pageText(doc, 53, 274, u"観 測 所 番 号", 3, pens.MojietcPen);
-    pageText(doc, kLeft + 13.5, 266, Wok, 4, pens.MojietcPen, std::nullopt, kAnchorCentreBottom);
-    pageText(doc, 320, kTop + 2, pageYearText(source.Seireki()), 5, pens.MojietcPen);
+    drawHeaderTexts(doc, pens, PageHeader{Wok, Kansokujo, Suikei, Kasen, pageYearText(source.Seireki())});
 
     const std::u16string mode = source.Mode();
     const Int32 tytle = readPen32(settings, u"TytlePen");

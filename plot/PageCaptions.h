@@ -15,6 +15,16 @@ namespace tellvane {
 /// a year of 0 or below leaves both numbers blank.
 std::u16string pageYearText(std::int32_t year);
 
+/// The header of a page: the station number as printed, the names and the year's text.
+struct PageHeader {
+    std::u16string Wok, Kansokujo, Suikei, Kasen;
+    std::u16string yearText;
+};
+
+/// The station block and the header's texts as the plotted page has them, for the
+/// other pages of a station in the same style.
+void drawPageHeader(PlotDocument& doc, const GridPens& pens, const PageHeader& header);
+
 /// The station block, then (raising the station-names event once) the names, the
 /// block's headings, the station number as the host left it, the year, the title
 /// with TytlePen read from the settings, and the axis caption.

@@ -1,18 +1,14 @@
 #include "raster/PngFile.h"
 
-#include <fcntl.h>
 #include <isa-l/crc.h>
 #include <isa-l/igzip_lib.h>
-#include <unistd.h>
 
 #include <array>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <memory>
 #include <span>
 
 #include "common/Error.h"
+#include "fileout/FileSet.h"
 
 // The chunks are written here rather than by a PNG library: the one the project
 // used (libspng) deflates only through zlib, and ISA-L's igzip compresses the
@@ -29,10 +25,6 @@ Error failed(const std::string& path, const std::string& why) {
     return Error::fileAccess(path, why);
 }
 
-// The same with the system's reason (a full disk, a file-size limit, a name too long).
-Error failed(const std::string& path, const std::string& why, int error) {
-    return failed(path, why + ": " + std::strerror(error));
-}
 
 class ChunkWriter {
 public:
@@ -106,27 +98,6 @@ std::span<const std::uint8_t> deflateRows(const IndexedImage& indexed) {
     return {out, stream.total_out};
 }
 
-// Writes all bytes to the descriptor; false when the system refuses some.
-bool writeAll(int fd, const std::uint8_t* data, std::size_t n) {
-    while (n > 0) {
-        const ssize_t written = ::write(fd, data, n);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        data += written;
-        n -= static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
-// Removes a partly written file unless it was kept.
-struct PartFile {
-    std::string path;
-    bool kept = false;
-    ~PartFile() {
-        if (!kept) std::remove(path.c_str());
-    }
-};
-
 }  // namespace
 
 std::vector<std::uint8_t> encodePng(const IndexedImage& indexed) {
@@ -154,20 +125,7 @@ void writePng(const PictureView& picture, const std::string& path) {
     if (picture.width <= 0 || picture.height <= 0) throw failed(path, "the picture is empty");
     const std::vector<std::uint8_t> png = encodePng(indexColours(picture));
 
-    // Written beside the target and renamed into place when complete, so that a
-    // failure never leaves a truncated picture or destroys an earlier one.
-    PartFile part{path + ".part"};
-    const int fd = ::open(part.path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) throw failed(path, "cannot be opened for writing", errno);
-    const bool written = writeAll(fd, png.data(), png.size());
-    const int writeError = errno;
-    if (!written) {
-        ::close(fd);
-        throw failed(path, "cannot be written", writeError);
-    }
-    if (::close(fd) != 0) throw failed(path, "cannot be written", errno);
-    if (std::rename(part.path.c_str(), path.c_str()) != 0) throw failed(path, "cannot be renamed into place", errno);
-    part.kept = true;
+    fileout::writeFile(path, std::as_bytes(std::span(png)));
 }
 
 }  // namespace tellvane::raster

@@ -14,7 +14,7 @@ namespace tellvane::raster {
 /// The whole PNG file of an indexed picture.
 std::vector<std::uint8_t> encodePng(const IndexedImage& indexed);
 
-/// Writes the picture to the file, which appears whole or not at all: an earlier
+/// Writes the picture to the file through fileout: whole or not at all, an earlier
 /// file is kept on failure. Fails with Path/File access error.
 void writePng(const PictureView& picture, const std::string& path);
 

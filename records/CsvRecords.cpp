@@ -3,6 +3,7 @@
 #include <csv.h>
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 
 namespace tellvane {
@@ -52,14 +53,14 @@ private:
 // libcsv itself ends a record at CR or LF alike; the lines are counted here.
 class LineFeeder {
 public:
-    LineFeeder(const std::string& file, const std::function<void(const CsvRecord&)>& onRecord, const CsvStart& start)
+    LineFeeder(const std::string& file, const std::function<void(const CsvRowView&)>& onRow, const CsvStart& start)
         : file_(file),
-          onRecord_(onRecord),
+          onRow_(onRow),
           line_(start.line - 1),
           offset_(start.offset),
           bomAllowed_(start.line == 1),
           recordLine_(start.line) {
-        record_.place.file = file;
+        place_.file = file;
     }
 
     // A chunk of the text; a line may run on into the next chunk.
@@ -74,8 +75,9 @@ public:
             }
         }
         while (!bytes.empty()) {
-            const auto end = std::find_if(bytes.begin(), bytes.end(), [](char c) { return c == '\n' || c == '\r'; });
+            const auto end = lineEnd(bytes);
             if (end == bytes.end()) {
+                if (carry_.size() + bytes.size() > kLongestCsvRecord) tooLong(inQuotes_ ? recordLine_ : line_ + 1);
                 carry_.append(bytes);
                 return;
             }
@@ -104,6 +106,19 @@ public:
     }
 
 private:
+    // The first CR or LF; two passes of memchr are faster than one of a loop.
+    static std::string_view::iterator lineEnd(std::string_view bytes) {
+        const void* lf = std::memchr(bytes.data(), '\n', bytes.size());
+        const std::size_t before = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - bytes.data()) : bytes.size();
+        const void* cr = std::memchr(bytes.data(), '\r', before);
+        return bytes.begin() + static_cast<std::ptrdiff_t>(cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - bytes.data()) : before);
+    }
+
+    [[noreturn]] void tooLong(long line) const {
+        throw InputError(file_, std::max(line, 1L),
+                         "a record longer than " + std::to_string(kLongestCsvRecord >> 20) + " MB begins here");
+    }
+
     void line(std::string_view piece) {
         const std::uint64_t begin = offset_;
         offset_ += piece.size();
@@ -112,8 +127,13 @@ private:
         ++line_;
         if (!inQuotes_) {
             recordLine_ = line_;
-            record_.begin = begin;
+            begin_ = begin;
             if (piece.starts_with('#')) return;
+            if (piece.size() > kLongestCsvRecord) tooLong(line_);
+            // Most lines hold no quote: they are split here, as libcsv would.
+            if (!std::memchr(piece.data(), '"', piece.size())) return unquotedLine(piece);
+        } else if (offset_ - begin_ > kLongestCsvRecord) {
+            tooLong(recordLine_);
         }
         feedBytes(piece);
         // In strict RFC 4180 a quote's parity tells whether a cell stays open.
@@ -128,21 +148,46 @@ private:
         handOn();
     }
 
+    // A line without quotes: cells between commas, spaces and tabs around them
+    // trimmed; a line of blanks alone is no record (libcsv's rules).
+    void unquotedLine(std::string_view piece) {
+        while (!piece.empty() && (piece.back() == '\n' || piece.back() == '\r')) piece.remove_suffix(1);
+        const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+        if (std::all_of(piece.begin(), piece.end(), blank)) return;
+        views_.clear();
+        const char* p = piece.data();
+        const char* const end = p + piece.size();
+        for (;;) {
+            const char* cellEnd = p;
+            while (cellEnd != end && *cellEnd != ',') ++cellEnd;
+            const char* a = p;
+            const char* b = cellEnd;
+            while (a != b && blank(*a)) ++a;
+            while (b != a && blank(b[-1])) --b;
+            views_.emplace_back(a, static_cast<std::size_t>(b - a));
+            if (cellEnd == end) break;
+            p = cellEnd + 1;
+        }
+        place_.line = recordLine_;
+        onRow_(CsvRowView{views_, place_, begin_, offset_});
+    }
+
     void handOn() {
         for (auto& cells : g_.records) {
-            record_.cells = std::move(cells);
-            record_.place.line = recordLine_;
-            record_.end = offset_;
-            onRecord_(record_);
+            views_.assign(cells.begin(), cells.end());
+            place_.line = recordLine_;
+            onRow_(CsvRowView{views_, place_, begin_, offset_});
         }
         g_.records.clear();
     }
 
     const std::string& file_;
-    const std::function<void(const CsvRecord&)>& onRecord_;
+    const std::function<void(const CsvRowView&)>& onRow_;
     Parser parser_;
     Gathered g_;
-    CsvRecord record_;
+    std::vector<std::string_view> views_;
+    InputPlace place_;
+    std::uint64_t begin_ = 0;  // of the record being read
     std::string carry_;  // the start of a line whose end is in a later chunk
     bool afterCr_ = false;
     long line_;
@@ -155,11 +200,26 @@ private:
 
 }  // namespace
 
-void readCsvRecords(const ByteChunks& chunks, const std::string& file,
-                    const std::function<void(const CsvRecord&)>& onRecord, const CsvStart& start) {
-    LineFeeder feeder(file, onRecord, start);
+void readCsvRows(const ByteChunks& chunks, const std::string& file,
+                 const std::function<void(const CsvRowView&)>& onRow, const CsvStart& start) {
+    LineFeeder feeder(file, onRow, start);
     for (std::string_view piece = chunks(); !piece.empty(); piece = chunks()) feeder.chunk(piece);
     feeder.finish();
+}
+
+void readCsvRecords(const ByteChunks& chunks, const std::string& file,
+                    const std::function<void(const CsvRecord&)>& onRecord, const CsvStart& start) {
+    CsvRecord record;
+    readCsvRows(
+        chunks, file,
+        [&](const CsvRowView& row) {
+            record.cells.assign(row.cells.begin(), row.cells.end());
+            record.place = row.place;
+            record.begin = row.begin;
+            record.end = row.end;
+            onRecord(record);
+        },
+        start);
 }
 
 void readCsvRecords(std::string_view text, const std::string& file,

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +42,25 @@ using ByteChunks = std::function<std::string_view()>;
 /// on), and so does whatever onRecord throws.
 void readCsvRecords(const ByteChunks& chunks, const std::string& file,
                     const std::function<void(const CsvRecord&)>& onRecord, const CsvStart& start = {});
+
+/// One record as the reader sees it: its cells as views of the reader's buffers,
+/// valid during the call only. For readers that look at each cell once and keep
+/// little: nothing is copied.
+struct CsvRowView {
+    std::span<const std::string_view> cells;
+    const InputPlace& place;
+    std::uint64_t begin = 0;
+    std::uint64_t end = 0;
+};
+
+/// The longest record read: a record that runs on for more bytes than this fails
+/// at its line, so that no input holds more than this of its text in memory.
+inline constexpr std::size_t kLongestCsvRecord = 1u << 20;
+
+/// The same as readCsvRecords, each record as a view. A record longer than
+/// kLongestCsvRecord fails at the line it begins on.
+void readCsvRows(const ByteChunks& chunks, const std::string& file,
+                 const std::function<void(const CsvRowView&)>& onRow, const CsvStart& start = {});
 
 /// The same for a text held whole.
 void readCsvRecords(std::string_view text, const std::string& file,

@@ -1,6 +1,8 @@
 #include "records/DataFiles.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -44,12 +46,44 @@ struct FileClose {
 };
 using File = std::unique_ptr<std::FILE, FileClose>;
 
+const char* kindOfNonFile(mode_t mode) {
+    if (S_ISDIR(mode)) return "a folder";
+    if (S_ISFIFO(mode)) return "a FIFO (named pipe)";
+    if (S_ISCHR(mode)) return "a character device";
+    if (S_ISBLK(mode)) return "a block device";
+    if (S_ISSOCK(mode)) return "a socket";
+    return "not a regular file";
+}
+
+// Opened without blocking, so that a FIFO with no writer cannot hang the reader,
+// then asked what it is: only a regular file is read (a device or a pipe has no end
+// to read to).
 File openToRead(const fs::path& path) {
-    std::error_code ec;
-    if (fs::is_directory(path, ec)) throw InputError(path.string(), 0, "is a folder, not a file");
-    File file(std::fopen(path.c_str(), "rb"));
-    if (!file) throw InputError(path.string(), 0, std::string("cannot be read: ") + std::strerror(errno));
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) throw InputError(path.string(), 0, std::string("cannot be read: ") + std::strerror(errno));
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        const int error = errno;
+        ::close(fd);
+        throw InputError(path.string(), 0, std::string("cannot be looked at: ") + std::strerror(error));
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        throw InputError(path.string(), 0, std::string("is ") + kindOfNonFile(st.st_mode) + ", not a file");
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    File file(::fdopen(fd, "rb"));
+    if (!file) {
+        ::close(fd);
+        throw InputError(path.string(), 0, std::string("cannot be read: ") + std::strerror(errno));
+    }
     return file;
+}
+
+// The size of an open regular file.
+std::uintmax_t sizeOf(const File& file) {
+    struct stat st {};
+    return ::fstat(::fileno(file.get()), &st) == 0 ? static_cast<std::uintmax_t>(st.st_size) : 0;
 }
 
 // Walks a folder, following links to folders but never into one already on the way
@@ -86,12 +120,6 @@ private:
 };
 
 void readDownload(const fs::path& path, StationRecords& records) {
-    std::error_code ec;
-    const std::uintmax_t size = fs::file_size(path, ec);
-    if (!ec && size > kLargestDownload)
-        throw InputError(path.string(), 0,
-                         "is " + std::to_string(size) + " bytes; a download of the database is at most " +
-                             std::to_string(kLargestDownload >> 20) + " MB");
     readWaterDbFile(readWholeFile(path), path.string(), records);
 }
 
@@ -104,11 +132,8 @@ std::unique_ptr<char[]> chunkBuffer(std::uintmax_t bytes) {
 
 void readCsv(const fs::path& path, StationRecords& records) {
     const File file = openToRead(path);
-    std::error_code ec;
-    const std::uintmax_t size = fs::file_size(path, ec);
     // One byte more than the file holds, so that its end is seen in the first read.
-    const std::size_t chunk =
-        ec ? kChunkBytes : static_cast<std::size_t>(std::min<std::uintmax_t>(size + 1, kChunkBytes));
+    const std::size_t chunk = static_cast<std::size_t>(std::min<std::uintmax_t>(sizeOf(file) + 1, kChunkBytes));
     const std::unique_ptr<char[]> buffer = chunkBuffer(chunk);
     readHourlyCsv(
         [&] {
@@ -144,9 +169,18 @@ void readCsvPart(const fs::path& path, const FileExtent& extent, StationRecords&
 
 std::string readWholeFile(const fs::path& path) {
     const File file = openToRead(path);
+    const auto tooLarge = [&](std::uintmax_t size) {
+        return InputError(path.string(), 0,
+                          "is " + std::to_string(size) + " bytes; a file read whole (a download of the database, " +
+                              "a catalogue) is at most " + std::to_string(kLargestDownload >> 20) + " MB");
+    };
+    if (sizeOf(file) > kLargestDownload) throw tooLarge(sizeOf(file));
     std::string bytes;
     char buffer[1 << 16];
-    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0;) bytes.append(buffer, got);
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0;) {
+        bytes.append(buffer, got);
+        if (bytes.size() > kLargestDownload) throw tooLarge(bytes.size());  // it grew while read
+    }
     if (std::ferror(file.get()))
         throw InputError(path.string(), 0, std::string("cannot be read to its end: ") + std::strerror(errno));
     return bytes;

@@ -12,7 +12,9 @@
 
 namespace tellvane {
 
-/// The whole file; an unreadable one fails with InputError.
+/// The whole file; an unreadable one, one that is no regular file (a folder, FIFO,
+/// device or socket: opened without blocking and refused), or one larger than
+/// 16 MB fails with InputError.
 std::string readWholeFile(const std::filesystem::path& path);
 
 /// The data files a path stands for: the file itself, or every file ending in .dat
@@ -24,7 +26,7 @@ std::vector<std::filesystem::path> dataFilesOf(const std::filesystem::path& path
 
 /// The records of every path in turn (see dataFilesOf): a file ending in .dat is a
 /// download of the water information database, any other file the hourly CSV, read
-/// as it streams in. Only the readings of the station-year kept (all when nullopt)
+/// as it streams in (each is opened as readWholeFile says). Only the readings of the station-year kept (all when nullopt)
 /// are held. A day given twice at the same resolution fails with InputError naming
 /// both places; daily tables give way to hourly ones (StationRecords::preferHourly).
 StationRecords loadRecords(const std::vector<std::filesystem::path>& paths,

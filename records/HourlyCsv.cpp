@@ -1,6 +1,9 @@
 #include "records/HourlyCsv.h"
 
+#include <algorithm>
+
 #include "common/Text.h"
+#include "records/InvisibleText.h"
 #include "records/ReadingText.h"
 #include "records/ShownText.h"
 #include "records/TextDecoder.h"
@@ -11,7 +14,7 @@ namespace {
 
 constexpr std::size_t kCells = 2 + 24;
 
-bool isHeader(const std::vector<std::string>& cells) {
+bool isHeader(std::span<const std::string_view> cells) {
     if (cells.size() != kCells || cells[0] != "station" || cells[1] != "date") return false;
     for (std::size_t h = 1; h <= 24; ++h)
         if (cells[h + 1] != std::to_string(h)) return false;
@@ -24,7 +27,7 @@ class RowReader {
 public:
     RowReader(StationRecords& records, bool headerSeen) : records_(records), utf8_("UTF-8"), headerSeen_(headerSeen) {}
 
-    void row(const CsvRecord& record) {
+    void row(const CsvRowView& record) {
         const auto& cells = record.cells;
         const InputPlace& place = record.place;
         if (!headerSeen_) {
@@ -35,31 +38,50 @@ public:
         if (cells.size() != kCells)
             throw place.error(std::to_string(cells.size()) + " cells, expected 26 (station, date, 24 hours)");
         Series& series = seriesOf(cells[0], place);
-        const auto date = parseCivilDate(decode(cells[1], place), u'-');
+        const auto date = dateOf(cells[1], place);
         if (!date) throw place.error("the date " + shownText(cells[1]) + " is not a day written YYYY-MM-DD");
         std::array<std::string_view, 24> texts;
         for (std::size_t h = 0; h < 24; ++h) texts[h] = hourReading(cells[h + 2], static_cast<int>(h + 1), place);
-        HourCells hours;
+        // One set of cells for every row: addDay leaves it empty (moved from) or untouched.
         if (records_.keeps(series, *date))
-            for (std::size_t h = 0; h < 24; ++h) hours[h].assign(texts[h].begin(), texts[h].end());  // ASCII
-        records_.addDay(series, *date, std::move(hours), place, {record.begin, record.end});
+            for (std::size_t h = 0; h < 24; ++h) hours_[h].assign(texts[h].begin(), texts[h].end());  // ASCII
+        records_.addDay(series, *date, std::move(hours_), place, {record.begin, record.end});
+        for (std::u16string& cell : hours_) cell.clear();
     }
 
     bool headerSeen() const { return headerSeen_; }
 
 private:
+    // The date, read from its bytes when they are ASCII (always, in a good file).
+    std::optional<CivilDate> dateOf(std::string_view cell, const InputPlace& place) {
+        std::u16string_view text;
+        char16_t ascii[10];
+        std::u16string decoded;
+        while (!cell.empty() && (cell.front() == ' ' || cell.front() == '\t')) cell.remove_prefix(1);
+        while (!cell.empty() && (cell.back() == ' ' || cell.back() == '\t')) cell.remove_suffix(1);
+        if (cell.size() == 10 && std::none_of(cell.begin(), cell.end(), [](char c) { return c & 0x80; })) {
+            std::copy(cell.begin(), cell.end(), ascii);
+            text = std::u16string_view(ascii, 10);
+        } else {
+            decoded = decode(cell, place);
+            text = decoded;
+        }
+        return parseCivilDate(text, u'-');
+    }
+
     // Blanks around a cell are layout even inside quotes: a quoted blank
     // reading is no reading, not a reading of 0.
-    std::u16string decode(const std::string& cell, const InputPlace& place) {
+    std::u16string decode(std::string_view cell, const InputPlace& place) {
         const auto decoded = utf8_.decode(cell);
         if (!decoded) throw place.error("the text " + shownText(cell) + " is not UTF-8");
         return std::u16string(trimBlanks(*decoded));
     }
 
-    Series& seriesOf(const std::string& cell, const InputPlace& place) {
+    Series& seriesOf(std::string_view cell, const InputPlace& place) {
         if (last_ && cell == lastCell_) return *last_;
         const std::u16string station = decode(cell, place);
         if (station.empty()) throw place.error("the station number is empty");
+        checkVisibleText(station, "the station number", place);
         last_ = &records_.series(station, SeriesKind::Unstated);
         lastCell_ = cell;
         return *last_;
@@ -69,6 +91,7 @@ private:
     TextDecoder utf8_;
     bool headerSeen_;
     Series* last_ = nullptr;
+    HourCells hours_;
     std::string lastCell_;
 };
 
@@ -76,8 +99,8 @@ private:
 
 void readHourlyCsv(const ByteChunks& chunks, const std::string& file, StationRecords& records, const CsvStart& start) {
     RowReader reader(records, start.line > 1);
-    readCsvRecords(
-        chunks, file, [&](const CsvRecord& record) { reader.row(record); }, start);
+    readCsvRows(
+        chunks, file, [&](const CsvRowView& record) { reader.row(record); }, start);
     if (!reader.headerSeen()) throw InputError(file, 0, "no header: the file holds no records");
 }
 

@@ -95,12 +95,46 @@ void checkMagnitude(double value, const std::string& what, const InputPlace& pla
         throw place.error(what + " is beyond the largest reading taken (magnitude below 1e9)");
 }
 
+namespace {
+
+// The form nearly every reading has, decided in one pass: an optional minus, one to
+// nine digits, a point and one to six digits. Whether it is -9999 (no reading);
+// nullopt for any other form.
+std::optional<bool> shortReadingIsMissing(std::string_view cell) {
+    const char* p = cell.data();
+    const char* const end = p + cell.size();
+    const bool negative = p != end && *p == '-';
+    p += negative ? 1 : 0;
+    const char* const whole = p;
+    std::int64_t value = 0;
+    // Digits past the form's ten are not summed: the form is refused then anyway.
+    while (p != end && isDigit(*p) && p - whole < 10) value = value * 10 + (*p++ - '0');
+    const long wholeDigits = p - whole;
+    if (wholeDigits < 1 || wholeDigits > 9 || p == end || *p != '.') return std::nullopt;
+    const char* const fraction = ++p;
+    std::int64_t fractionValue = 0;
+    while (p != end && isDigit(*p) && p - fraction < 7) fractionValue = fractionValue * 10 + (*p++ - '0');
+    if (p != end || p == fraction || p - fraction > 6) return std::nullopt;
+    return negative && value == 9999 && fractionValue == 0;
+}
+
+}  // namespace
+
 std::string_view hourReading(std::string_view cell, int hour, const InputPlace& place) {
+    if (const auto missing = shortReadingIsMissing(cell)) return *missing ? std::string_view() : cell;
     cell = trimmed(cell);
     if (cell.empty() || cell == "$" || cell == "#" || cell == "-") return {};
     // Worded only on failure: every reading of a file passes here.
     const auto what = [&] { return "hour " + std::to_string(hour) + ": " + shownText(cell); };
-    const auto value = plainDecimalValue(cell);
+    // The common short form decides without a conversion: at most nine digits before
+    // the point are below 1e9, and -9999 is its digits with the fraction all zeros.
+    const Scan scan = scanPlainDecimal(cell);
+    if (scan.valid && scan.simple && scan.digits - scan.fractionDigits <= 9) {
+        std::int64_t missing = 9999;
+        for (int i = 0; i < scan.fractionDigits; ++i) missing *= 10;
+        return scan.negative && scan.mantissa == missing ? std::string_view() : cell;
+    }
+    const auto value = scan.valid ? plainDecimalValue(cell) : std::nullopt;
     if (!value)
         throw place.error(
             what() + " is not a reading (a decimal number, empty, or one of the missing marks -999, -9999, $, #, -)");

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "common/Text.h"
+#include "records/InvisibleText.h"
 
 namespace tellvane {
 namespace {
@@ -21,6 +22,27 @@ std::size_t sequenceAt(std::string_view bytes, std::size_t i) {
     if (decoded.size() != (length == 4 ? 2u : 1u)) return 0;
     if (decoded[0] == u'\uFFFD' && sequence != "\xEF\xBF\xBD") return 0;
     return length;
+}
+
+// The code point of a well-formed sequence.
+char32_t codePoint(std::string_view sequence) {
+    const auto b = [&](std::size_t i) { return static_cast<char32_t>(static_cast<unsigned char>(sequence[i])); };
+    switch (sequence.size()) {
+        case 1:
+            return b(0);
+        case 2:
+            return (b(0) & 0x1F) << 6 | (b(1) & 0x3F);
+        case 3:
+            return (b(0) & 0x0F) << 12 | (b(1) & 0x3F) << 6 | (b(2) & 0x3F);
+        default:
+            return (b(0) & 0x07) << 18 | (b(1) & 0x3F) << 12 | (b(2) & 0x3F) << 6 | (b(3) & 0x3F);
+    }
+}
+
+std::string codeName(char32_t code) {
+    char text[16];
+    std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(code));
+    return text;
 }
 
 std::string escaped(unsigned char c) {
@@ -44,6 +66,9 @@ std::string shownText(std::string_view bytes) {
         if (length == 0 || c < 0x20 || c == 0x7F) {
             out += escaped(c);
             i += 1;
+        } else if (const char32_t code = codePoint(bytes.substr(i, length)); isControl(code) || isInvisible(code)) {
+            out += codeName(code);
+            i += length;
         } else {
             if (c == '\'' || c == '\\') out += '\\';
             out += bytes.substr(i, length);

@@ -9,7 +9,8 @@
 namespace tellvane {
 
 /// The bytes between single quotes: control bytes (below U+0020, and U+007F) as
-/// \xNN, a quote or backslash escaped, bytes that are not UTF-8 as \xNN, and after 40
+/// \xNN, other control and invisible characters (InvisibleText.h) as U+NNNN, a
+/// quote or backslash escaped, bytes that are not UTF-8 as \xNN, and after 40
 /// characters "..." with the length of the whole.
 std::string shownText(std::string_view bytes);
 

@@ -2,6 +2,7 @@
 
 #include "common/Text.h"
 #include "records/CsvRecords.h"
+#include "records/InvisibleText.h"
 #include "records/ShownText.h"
 #include "records/TextDecoder.h"
 #include "records/TextTrim.h"
@@ -29,6 +30,8 @@ StationCatalogue readStationCatalogue(std::string_view text, const std::string& 
             cells[i] = trimBlanks(*decoded);  // also inside quotes
         }
         if (cells[0].empty()) throw place.error("the station number is empty");
+        static constexpr const char* kWhat[] = {"the station number", "the name", "the water system", "the river"};
+        for (std::size_t i = 0; i < 4; ++i) checkVisibleText(cells[i], kWhat[i], place);
         if (!catalogue.emplace(cells[0], StationNames{cells[1], cells[2], cells[3]}).second)
             throw place.error("station " + shownName(cells[0]) + " is listed twice");
     });

@@ -19,10 +19,12 @@ std::vector<std::u16string> decodedLines(std::string_view bytes, const std::stri
     TextDecoder decoder(shiftJis ? "CP932" : "UTF-8");
     std::vector<std::u16string> lines;
     while (!bytes.empty()) {
-        std::size_t end = bytes.find('\n');
-        std::string_view line = bytes.substr(0, end);
-        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
-        if (line.ends_with('\r')) line.remove_suffix(1);
+        // Lines end in CR LF as the database writes them, or in LF or CR alone.
+        const std::size_t end = bytes.find_first_of("\r\n");
+        const std::string_view line = bytes.substr(0, end);
+        std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
+        if (end != std::string_view::npos && bytes[end] == '\r' && next < bytes.size() && bytes[next] == '\n') ++next;
+        bytes.remove_prefix(next);
         auto decoded = decoder.decode(line);
         if (!decoded)
             throw InputError(file, static_cast<long>(lines.size() + 1),
@@ -122,7 +124,11 @@ private:
         if (month == 0) throw place_.error("expected a year (YYYY年) or a month row beginning 1月 to 12月");
         if (year_ == 0) throw place_.error("a month row before any year line (YYYY年)");
         const std::size_t days = static_cast<std::size_t>(daysInMonth(year_, month));
-        // The column captions announce a monthly mean pair after the days; it may be there.
+        // Column captions that announce a monthly mean (平均) allow its pair after the
+        // days; without them a pair more is a day beyond the month's end.
+        if (cells.size() == 3 + 2 * days && !header_.monthlyMean)
+            throw place_.error("a value for day " + std::to_string(days + 1) + " of " + std::to_string(year_) + "/" +
+                               std::to_string(month) + ", which has " + std::to_string(days) + " days");
         if (cells.size() != 1 + 2 * days && cells.size() != 3 + 2 * days)
             throw place_.error(std::to_string(cells.size()) + " cells, expected " + std::to_string(1 + 2 * days) +
                                " (month, " + std::to_string(days) + " values and flags)");

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "common/Text.h"
+#include "records/InvisibleText.h"
 #include "records/ShownText.h"
 #include "records/TextTrim.h"
 
@@ -59,6 +60,7 @@ WaterDbHeader parseWaterDbHeader(const std::vector<std::u16string>& lines, const
             throw InputError(file, static_cast<long>(i + 1),
                              "expected one of 水系名, 河川名, 観測所名, 観測所記号 followed by a comma and its value");
         values[slot] = std::u16string(trimBlanks(line.substr(comma + 1)));
+        checkVisibleText(*values[slot], "the " + toUtf8(kKeys[slot]), InputPlace{file, static_cast<long>(i + 1)});
         lineOf[slot] = static_cast<long>(i + 1);
     }
     header.station = *values[kNumber];
@@ -70,6 +72,7 @@ WaterDbHeader parseWaterDbHeader(const std::vector<std::u16string>& lines, const
         if (!lines[i].starts_with(u'#'))
             throw InputError(file, static_cast<long>(i + 1), "expected a header line beginning with #");
     if (!lines[9].starts_with(u',')) throw InputError(file, 10, "expected the column captions, beginning with a comma");
+    header.monthlyMean = lines[9].find(u"平均") != std::u16string::npos;
     return header;
 }
 

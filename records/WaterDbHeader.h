@@ -22,6 +22,7 @@ struct WaterDbHeader {
     std::u16string station;  ///< 観測所記号
     StationNames names;      ///< 観測所名, 水系名, 河川名
     long namesLine = 0;      ///< the line of 観測所名, for messages about the names
+    bool monthlyMean = false;  ///< the column captions announce a monthly mean (平均)
 };
 
 /// Lines a download has before its rows.

@@ -26,7 +26,7 @@ fi
 
 # Packages: the build's own (tools/setup.sh), then the peer's.
 bash tools/setup.sh
-peer_packages=(python3 python3-matplotlib fonts-ipafont-gothic)
+peer_packages=(python3 python3-matplotlib fonts-ipafont-gothic python3-pandas)
 missing=()
 for p in "${peer_packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -85,5 +85,10 @@ mapfile -t jsons < <(find "$results" -maxdepth 1 -name '*.json' | sort)
 echo
 echo "== Reading large files"
 bash tools/bench-large-csv.sh "$tree/apps/tellvane/tellvane" | tee "$results/large-csv.txt"
+echo
+echo "== The station's record against pandas"
+bash tools/bench-record.sh "$tree/apps/tellvane/tellvane" | tee "$results/record.txt"
+echo "== The yearbook"
+bash tools/bench-book.sh "$tree/apps/tellvane/tellvane" | tee "$results/book.txt"
 echo
 echo "Results: $results/ (Google Benchmark JSON, summary.md, the last charts of both sides)"

@@ -11,6 +11,9 @@ packages=(
     poppler-utils clang libclang-rt-14-dev time
     libharfbuzz-dev libfreetype-dev zlib1g-dev qpdf libxml2-utils
     emscripten chromium libharfbuzz-bin woff2 python3 dpkg-dev
+    python3-numpy
+    libxlsxwriter-dev python3-openpyxl python3-pandas
+    pybind11-dev python3-dev python3-pytest
 )
 
 missing=()

@@ -9,9 +9,12 @@
 #include "apps/tellvane/BatchProgress.h"
 #include "apps/tellvane/Commands.h"
 #include "apps/tellvane/Guarded.h"
-#include "apps/tellvane/HostedYear.h"
-#include "apps/tellvane/YearCharts.h"
-#include "apps/tellvane/YearReport.h"
+#include "apps/tellvane/Interruption.h"
+#include "yearhost/HostedYear.h"
+#include "yearhost/YearCharts.h"
+#include "yearhost/YearReport.h"
+#include "fileout/FolderLock.h"
+#include "fileout/Target.h"
 #include "hostkit/SleepingEventPump.h"
 #include "records/DataFiles.h"
 
@@ -68,6 +71,8 @@ Outcome renderOne(const LoadedFiles& index, const BatchItem& item, const fs::pat
         selected.series = sameSeries(files->records, selected);
         HostedYear year(files, selected, modeOf(selected, std::nullopt));
         year.setWarnings(&outcome.warnings);
+        fileout::makeFolders(out);
+        const fileout::FolderLock lock(out, chartStem(selected));  // as `render` beside it
         return writeYearCharts(year, ChartSize{}, chartPaths(out, item.stem), workDir, events, err) ? kSuccess
                                                                                                     : kBlockNotLoaded;
     });
@@ -100,23 +105,21 @@ int runBatch(const BatchOptions& options, bool terminal, std::ostream& out, std:
     std::vector<Outcome> outcomes(items.size());
     std::atomic<std::size_t> next{0};
     BatchProgress progress(static_cast<int>(items.size()), terminal, err);
-    const auto work = [&](int worker) {
-        // Every worker's control writes its page under the same name, so each gets
-        // a folder of its own for it.
-        const fs::path workDir = absoluteDir / (".tellvane-job-" + std::to_string(worker));
+    const InterruptionNote howFar([&] {
+        return std::to_string(progress.done()) + " of " + std::to_string(items.size()) + " station-years finished";
+    });
+    const auto work = [&] {
         SleepingEventPump events;
         for (std::size_t i; (i = next.fetch_add(1)) < items.size();) {
-            outcomes[i] = renderOne(*files, items[i], dir, workDir, events);
+            outcomes[i] = renderOne(*files, items[i], dir, absoluteDir, events);
             progress.finished(items[i].label, outcomes[i].code == kSuccess
                                                   ? std::nullopt
                                                   : std::optional<std::string>(outcomes[i].message));
         }
-        std::error_code ignored;
-        fs::remove_all(workDir, ignored);
     };
     std::vector<std::thread> workers;
-    for (int w = 1; w < jobs; ++w) workers.emplace_back(work, w);
-    work(0);
+    for (int w = 1; w < jobs; ++w) workers.emplace_back(work);
+    work();
     for (auto& t : workers) t.join();
     progress.end();
     // What a finished station-year had to say (a partial year) waits until the bar is gone.

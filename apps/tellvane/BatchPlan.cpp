@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "apps/tellvane/YearCharts.h"
+#include "yearhost/YearCharts.h"
 #include "common/Text.h"
 
 namespace tellvane::cli {

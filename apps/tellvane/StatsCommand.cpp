@@ -1,28 +1,16 @@
 #include "apps/tellvane/Commands.h"
 #include "apps/tellvane/Guarded.h"
-#include "apps/tellvane/HostedYear.h"
-#include "apps/tellvane/RasterChart.h"
-#include "apps/tellvane/YearReport.h"
-#include "hostkit/HeadlessPlatform.h"
-#include "recording/StatsJson.h"
+#include "yearhost/HostedYear.h"
+#include "yearhost/YearOutputs.h"
 
 namespace tellvane::cli {
 
 int runStats(const YearOptions& options, std::ostream& out, std::ostream& err) {
     return guarded(err, [&] {
-        HostedYear year(options, err);
-        // NenZu draws as in every host, on the surface every host draws on; the
-        // picture is not kept and no page is plotted.
-        IdleEventPump events;
-        RasterChart chart(ChartSize{}, events, err, u".");
-        TZenzu& control = chart.control();
-        year.setUp(control);
-        control.setEvents(&year.events());
-        const bool loaded = control.NenZu();
-        year.report(control, loaded, err);
-        if (!loaded) return kBlockNotLoaded;
-        out << statsJson(control, true, YearCounts{daysWithData(control.store()), hoursWithReadings(year.selected())})
-            << '\n';
+        HostedYear year(options.query(), err);
+        const auto json = yearStatsJson(year, err);
+        if (!json) return kBlockNotLoaded;
+        out << *json << '\n';
         return kSuccess;
     });
 }

@@ -29,16 +29,21 @@ int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostre
             "--out", renderOptions.out,
             "Folder for NO_YYYY.png and NO_YYYY.pdf (NO_YYYY_level or NO_YYYY_discharge when the folder holds the "
             "other kind's chart of the year)")
+        ->check(nonEmpty())
         ->capture_default_str();
 
     BatchOptions batchOptions;
-    auto* batch = app.add_subcommand("batch", "Render every station-year of the data, with progress and a summary");
+    auto* batch = app.add_subcommand(
+        "batch",
+        "Render every station-year of the data, with progress and a summary; for one PDF of them all, with the "
+        "daily tables and each station's record, see `tellvane book`");
     batch->add_option("--data", batchOptions.data, kDataHelp)->required();
     batch->add_option("--stations", batchOptions.stations, "Station catalogue CSV: station,name,water_system,river");
     batch
         ->add_option("--out", batchOptions.out,
                      "Folder for the charts, NO_YYYY.png and NO_YYYY.pdf each (NO_YYYY_level and "
                      "NO_YYYY_discharge when the year has both kinds)")
+        ->check(nonEmpty())
         ->capture_default_str();
     batch
         ->add_option("--jobs", batchOptions.jobs,
@@ -53,6 +58,17 @@ int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostre
             },
             "1.." + std::to_string(kMostJobs)));
 
+    BookOptions bookOptions;
+    auto* book = app.add_subcommand(
+        "book", "Write the yearbook as one PDF: per station-kind its record page, then per year its daily table "
+                "and its plotted page, with an outline");
+    book->add_option("--data", bookOptions.data, kDataHelp)->required();
+    book->add_option("--stations", bookOptions.stations,
+                     "Station catalogue CSV: station,name,water_system,river; its order is the book's");
+    book->add_option("--years", bookOptions.years, "The years to print: A-B, or one year");
+    book->add_option("--out", bookOptions.out, "The book's PDF file (SVG has no multi-page form)")
+        ->capture_default_str();
+
     YearOptions statsOptions;
     auto* stats = app.add_subcommand("stats", "Print the year's numbers as one JSON object");
     addYearOptions(*stats, statsOptions);
@@ -65,6 +81,26 @@ int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostre
     trace->add_flag("--plot", traceOptions.plot,
                     "Then run NenzuSakuzu and print the plot document's calls (default pens: no settings are read)");
 
+    CompareOptions compareOptions;
+    auto* compare = app.add_subcommand("compare", "Write the year against the station's other years as PNG and PDF");
+    compare->add_option("--data", compareOptions.data, kDataHelp)->required();
+    compare->add_option("--stations", compareOptions.stations,
+                        "Station catalogue CSV: station,name,water_system,river");
+    compare->add_option("--station", compareOptions.station,
+                        "Station number; may be left out when the data holds one station");
+    compare->add_option("--year", compareOptions.year, "The year drawn against the others")->required();
+    compare->add_option("--kind", compareOptions.kind, "level or discharge; needed when the station has both")
+        ->check(CLI::IsMember({"level", "discharge"}));
+    addSizeOption(*compare, compareOptions.size);
+    compare
+        ->add_option("--out", compareOptions.out,
+                     "Folder for NO_YYYY_compare.png and .pdf (NO_YYYY_level_compare or NO_YYYY_discharge_compare "
+                     "when the station has both kinds)")
+        ->capture_default_str();
+    RecordOptions recordOptions;
+    auto* record = app.add_subcommand("record", "Print or write the station's record: the 流況表 of every year and the period");
+    addRecordOptions(*record, recordOptions);
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -74,6 +110,9 @@ int runTellvane(int argc, const char* const* argv, std::ostream& out, std::ostre
         if (trace->parsed()) return runTrace(traceOptions, out, err);
         if (render->parsed()) return runRender(renderOptions, out, err);
         if (batch->parsed()) return runBatch(batchOptions, terminal, out, err);
+        if (compare->parsed()) return runCompare(compareOptions, out, err);
+        if (record->parsed()) return runRecord(recordOptions, out, err);
+        if (book->parsed()) return runBook(bookOptions, terminal, out, err);
         return runStats(statsOptions, out, err);
     }();
     // What a script reads from the tool is its output: losing it is no success.

@@ -52,6 +52,13 @@ void addYearOptions(CLI::App& command, YearOptions& o) {
     mode->excludes(kind);
 }
 
+const CLI::Validator& nonEmpty() {
+    static const CLI::Validator kNonEmpty(
+        [](const std::string& text) { return text.empty() ? std::string("must name a folder, not be empty") : std::string(); },
+        "", "NONEMPTY");
+    return kNonEmpty;
+}
+
 void addSizeOption(CLI::App& command, ChartSize& size) {
     command.add_option_function<std::string>(
         "--size",

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "records/YearSelection.h"
+#include "yearhost/ChartSize.h"
+#include "yearhost/YearQuery.h"
 
 namespace tellvane::cli {
 
@@ -23,6 +25,8 @@ struct YearOptions {
     YearRequest request() const;
     /// The Mode text the options set, if they set one.
     std::optional<std::u16string> requestedMode() const;
+    /// The files and the request, as a host shows a year.
+    YearQuery query() const { return {data, stations, request(), requestedMode()}; }
 };
 
 /// Adds --data, --stations, --station, --year, --mode and --kind to the command.
@@ -33,16 +37,10 @@ inline constexpr const char* kDataHelp =
     "Data files, or folders of them read with their subfolders: hourly CSV (.csv) or water information database "
     "downloads (.dat)";
 
-/// The largest side of a chart, in pixels: a picture of 8192 x 8192 takes 256 MB.
-inline constexpr int kLargestChartSide = 8192;
-
-/// The chart's size in pixels, from --size WxH.
-struct ChartSize {
-    int width = 1024;
-    int height = 768;
-};
-
 /// Adds --size WxH to the command.
 void addSizeOption(CLI::App& command, ChartSize& size);
+
+/// Refuses an empty value ("--out ''"): no folder is named by it.
+const CLI::Validator& nonEmpty();
 
 }  // namespace tellvane::cli

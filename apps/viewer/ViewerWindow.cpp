@@ -9,12 +9,16 @@
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QTemporaryDir>
-#include <cmath>
+#include <optional>
 
 #include "apps/viewer/Attempt.h"
+#include "fileout/FileSet.h"
+#include "fileout/Target.h"
+#include "fileout/WorkFolder.h"
 #include "plot/PlotOutput.h"
+#include "records/AxisLimits.h"
 #include "records/DataFiles.h"
+#include "records/PartialYear.h"
 
 namespace tellvane::viewer {
 namespace {
@@ -106,6 +110,7 @@ bool ViewerWindow::draw() {
     setDrawn(drawn);
     drawnChoice_ = drawn ? choice : std::nullopt;
     if (drawn) showLimits();
+    showPartialYear();
     return drawn;
 }
 
@@ -133,20 +138,24 @@ bool ViewerWindow::savePage(const QString& path) {
         messages_.show(u"Draw a chart before writing its page.", kViewerTitle, kCriticalOk);
         return false;
     }
-    // The control writes its page into its library location: a fresh directory of
-    // our own beside the file the user named, so that the finished page replaces
-    // an earlier file in one step and a failure leaves that file as it was.
-    QTemporaryDir dir(QFileInfo(path).absolutePath() + QStringLiteral("/.tellvane-page-XXXXXX"));
-    if (!dir.isValid()) {
-        pageNotWritten(path, dir.errorString());
-        return false;
-    }
-    const QString written = dir.filePath(QLatin1String(kPlotFileName));
+    // The control writes its page into its library location: a private work folder
+    // beside the file the user named, from which the finished page is committed as
+    // every host's files are (fileout), so that a failure leaves an earlier file as
+    // it was and a folder or FIFO of that name is refused unopened.
+    const std::filesystem::path target = pathOf(path);
+    std::optional<fileout::WorkFolder> dir;
+    QString written;
     LoadedLibraryLocation& location = chart_->libraryLocation();
-    location.setDirectory(dir.path().toStdU16String());
     QString failure;
     try {
+        fileout::checkTarget(target);
+        dir.emplace(fileout::folderOf(std::filesystem::absolute(target)));
+        written = QString::fromStdString((dir->path() / kPlotFileName).string());
+        location.setDirectory(QString::fromStdString(dir->path().string()).toStdU16String());
         chart_->control().NenzuSakuzu();
+        fileout::FileSet page;
+        page.adopt(pathOf(written), target);
+        page.commit();
     } catch (const Error& e) {
         // The error may blame the file the control writes; the user knows theirs.
         failure = QString::fromStdString(e.naming(path.toStdString(), written.toStdString()).description());
@@ -159,12 +168,6 @@ bool ViewerWindow::savePage(const QString& path) {
         pageNotWritten(path, failure);
         return false;
     }
-    std::error_code ec;
-    std::filesystem::rename(pathOf(written), pathOf(path), ec);
-    if (ec) {
-        pageNotWritten(path, QString::fromStdString(ec.message()));
-        return false;
-    }
     statusBar()->showMessage(tr("Wrote the plotted page to %1").arg(QDir::toNativeSeparators(path)));
     return true;
 }
@@ -172,7 +175,8 @@ bool ViewerWindow::savePage(const QString& path) {
 QString ViewerWindow::suggestedPageName() const {
     if (!drawn_ || !drawnChoice_) return {};
     QString stem =
-        QString::fromStdU16String(drawnChoice_->station) + QLatin1Char('_') + QString::number(drawnChoice_->year);
+        QString::fromStdU16String(drawnChoice_->station) + QLatin1Char('_') +
+        QStringLiteral("%1").arg(drawnChoice_->year, 4, 10, QLatin1Char('0'));  // NO_0001, as the tool names it
     if (data_ && data_->holdsBothKinds(drawnChoice_->station, drawnChoice_->year))
         stem += QLatin1Char('_') + QLatin1String(kindName(drawnChoice_->kind));
     return stem + QStringLiteral(".pdf");
@@ -219,19 +223,22 @@ void ViewerWindow::redrawForKind() {
 }
 
 bool ViewerWindow::limitsAreDrawable() {
-    // QString::toDouble reads the C locale's plain decimal numbers, which the
-    // control reads alike; infinities and NaN it also accepts are refused here.
-    bool maxOk = false, minOk = false;
-    const double max = panel_->maxText().toDouble(&maxOk), min = panel_->minText().toDouble(&minOk);
-    QString problem;
-    if (!maxOk || !std::isfinite(max))
-        problem = tr("The upper limit is not a number.");
-    else if (!minOk || !std::isfinite(min))
-        problem = tr("The lower limit is not a number.");
-    else if (max <= min)
-        problem = tr("The upper limit must be above the lower limit.");
+    // The check every host makes, so that the viewer takes the limits the page and
+    // the readings take; the words are the viewer's.
+    const AxisLimitsCheck check = checkAxisLimits(panel_->maxText().toStdString(), panel_->minText().toStdString());
+    const auto worded = [&](LimitProblem problem, const QString& which) -> QString {
+        switch (problem) {
+            case LimitProblem::None: return {};
+            case LimitProblem::NotANumber: return tr("The %1 limit is not a number.").arg(which);
+            case LimitProblem::TooLarge: return tr("The %1 limit is too large (at most 999999999).").arg(which);
+            case LimitProblem::NotAboveLower: return tr("The upper limit must be above the lower limit.");
+        }
+        return {};
+    };
+    QString problem = worded(check.upper, tr("upper"));
+    if (problem.isEmpty()) problem = worded(check.lower, tr("lower"));
     panel_->showLimitProblem(problem);
-    return problem.isEmpty();
+    return check.ok();
 }
 
 void ViewerWindow::pageNotWritten(const QString& path, const QString& reason) {
@@ -244,6 +251,22 @@ void ViewerWindow::setDrawn(bool drawn) {
     drawn_ = drawn;
     panel_->setDrawn(drawn);
     if (savePage_) savePage_->setEnabled(drawn);
+}
+
+// Where the year does not reach the characteristic values, the chart shows 0.00 for
+// them: the status bar says why, as the command line does.
+void ViewerWindow::showPartialYear() {
+    std::string warning;
+    if (drawn_ && drawnChoice_) {
+        SelectedYear selected;
+        selected.station = drawnChoice_->station;
+        selected.year = drawnChoice_->year;
+        warning = partialYearWarning(selected, daysWithData(chart_->control().store()));
+    }
+    if (warning.empty())
+        statusBar()->clearMessage();
+    else
+        statusBar()->showMessage(QString::fromStdString(warning));
 }
 
 void ViewerWindow::showLimits() {

@@ -64,6 +64,7 @@ private:
     bool limitsAreDrawable();
     void pageNotWritten(const QString& path, const QString& reason);
     void setDrawn(bool drawn);
+    void showPartialYear();
     void showLimits();
 
     QtMessageBox ownBox_;

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <iostream>
 
-#include "apps/tellvane/HostedYear.h"
-#include "apps/tellvane/RasterChart.h"
+#include "yearhost/HostedYear.h"
+#include "yearhost/RasterChart.h"
 #include "apps/tellvane/YearOptions.h"
 #include "hostkit/SleepingEventPump.h"
 #include "raster/ColourIndex.h"
@@ -22,8 +22,8 @@ protected:
         cli::YearOptions options;
         options.data = {TELLVANE_SAMPLES_DIR "/nukada_303011283322030_2025.csv"};
         options.stations = TELLVANE_SAMPLES_DIR "/stations.csv";
-        year = std::make_unique<cli::HostedYear>(options, std::cerr);
-        chart = std::make_unique<cli::RasterChart>(cli::ChartSize{1024, 768}, pump, std::cerr, u"");
+        year = std::make_unique<HostedYear>(options.query(), std::cerr);
+        chart = std::make_unique<RasterChart>(ChartSize{1024, 768}, pump, std::cerr, u"");
         year->setUp(chart->control());
         chart->control().setEvents(&year->events());
         ASSERT_TRUE(chart->control().NenZu());
@@ -32,8 +32,8 @@ protected:
     raster::PictureView picture() const { return chart->picture(); }
 
     SleepingEventPump pump;
-    std::unique_ptr<cli::HostedYear> year;
-    std::unique_ptr<cli::RasterChart> chart;
+    std::unique_ptr<HostedYear> year;
+    std::unique_ptr<RasterChart> chart;
 };
 
 TEST_F(SampleChartPng, EveryIndexingPathAgreesWithThePortableOne) {

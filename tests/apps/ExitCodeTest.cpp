@@ -151,8 +151,7 @@ TEST(ExitCodes, AFileSizeLimitFailsTheRenderWithItsCauseAndLeavesNothing) {
     const std::string message((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_NE(message.find("303011283322030_2025.png: cannot be written: File too large"), std::string::npos)
         << message;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.path() / "out"))
-        EXPECT_FALSE(entry.is_regular_file()) << entry.path();
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "out")) << "the folder made for the charts is gone again";
 }
 
 TEST(ExitCodes, OutputThatCannotBeWrittenIsNoSuccess) {

@@ -3,7 +3,7 @@
 #include <iostream>
 #include <stdexcept>
 
-#include "apps/tellvane/HostedYear.h"
+#include "yearhost/HostedYear.h"
 #include "apps/tellvane/YearOptions.h"
 #include "common/Text.h"
 #include "control/TZenzu.h"
@@ -16,7 +16,7 @@ std::string writeSamplePage(PlotDocumentFactory& documents, const std::string& d
     cli::YearOptions options;
     options.data = {TELLVANE_SAMPLES_DIR "/nukada_303011283322030_2025.csv"};
     options.stations = TELLVANE_SAMPLES_DIR "/stations.csv";
-    cli::HostedYear year(options, std::cerr);
+    HostedYear year(options.query(), std::cerr);
     tellvane::test::TestPlatform tp;
     tp.plots.make = [&] { return documents.create(); };
     tp.library.dir = u16(directory);

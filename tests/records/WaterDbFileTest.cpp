@@ -153,8 +153,10 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<Pair>& info) { return info.param.name; });
 
 TEST(WaterDbFile, ReadsSeveralYearsOfADailyDownloadAndAnAnnouncedMonthlyMean) {
-    const auto records = read(
+    std::string announced = test::fromShiftJis(
         download(kDailyLevel, {"2023年", dailyRow("1月", 31), dailyRow("2月", 28 + 1), "2024年", dailyRow("2月", 29)}));
+    announced.replace(announced.find(",1時,,2時"), 11, ",1日,,2日,,平均");
+    const auto records = read(toShiftJis(announced));
     const Series& s = onlySeries(records);
     EXPECT_EQ(s.days.size(), 31u + 28u + 29u);
     EXPECT_EQ(s.days.at({2024, 2, 29})[23], u"2.00");
@@ -238,6 +240,62 @@ INSTANTIATE_TEST_SUITE_P(
         Bad{"YearNotWritten", download(kDailyLevel, {"20x3年"}), 11, "YYYY年"},
         Bad{"MonthTwice", download(kDailyLevel, {"2023年", dailyRow("1月", 31), dailyRow("1月", 31)}), 13, "twice"}),
     [](const testing::TestParamInfo<Bad>& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace tellvane
+
+namespace tellvane {
+namespace {
+
+// The README's promises for downloads: line ends as any editor leaves them, and no
+// day beyond its month's end.
+struct Promise {
+    const char* name;
+    std::string bytes;
+    long refusedAt;  // 0: read, with the day 2023-01-01
+    friend void PrintTo(const Promise& c, std::ostream* os) { *os << c.name; }
+};
+
+std::string withLineEnds(const std::string& crlf, const std::string& to, bool everyOther) {
+    std::string out;
+    bool other = false;
+    for (std::size_t i = 0; i < crlf.size(); ++i) {
+        if (crlf.compare(i, 2, "\r\n") == 0) {
+            out += everyOther && (other = !other) ? "\r\n" : to;
+            ++i;
+        } else {
+            out += crlf[i];
+        }
+    }
+    return out;
+}
+
+class ReadmePromises : public testing::TestWithParam<Promise> {};
+
+TEST_P(ReadmePromises, AreKept) {
+    try {
+        const auto records = read(GetParam().bytes);
+        EXPECT_EQ(GetParam().refusedAt, 0);
+        EXPECT_TRUE(onlySeries(records).days.contains({2023, 1, 1}));
+    } catch (const InputError& e) {
+        EXPECT_EQ(e.file(), "w.dat");
+        EXPECT_EQ(e.line(), GetParam().refusedAt) << e.what();
+    }
+}
+
+const std::string kTwoDays = download(kHourlyLevel, {hourlyRow("2023/01/01"), hourlyRow("2023/01/02")});
+
+INSTANTIATE_TEST_SUITE_P(
+    Downloads, ReadmePromises,
+    testing::Values(Promise{"CrOnly", withLineEnds(kTwoDays, "\r", false), 0},
+                    Promise{"LfOnly", withLineEnds(kTwoDays, "\n", false), 0},
+                    Promise{"MixedCrAndCrLf", withLineEnds(kTwoDays, "\r", true), 0},
+                    Promise{"MixedLfAndCrLf", withLineEnds(kTwoDays, "\n", true), 0},
+                    Promise{"TwentyNinthOfFebruaryInACommonYear",
+                            download(kDailyLevel, {"2023年", dailyRow("1月", 31), dailyRow("2月", 29)}), 13},
+                    Promise{"ThirtyFirstOfApril", download(kDailyLevel, {"2023年", dailyRow("1月", 31), dailyRow("4月", 31)}),
+                            13}),
+    [](const testing::TestParamInfo<Promise>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace tellvane

@@ -177,6 +177,8 @@ TEST_F(Viewer, LimitsThatAreNoRangeAreSaidBesideTheFieldsAndTheChartStays) {
         {"5", "nan", "lower limit is not a number"},
         {"0x10", "0", "upper limit is not a number"},
         {"3 4", "0", "upper limit is not a number"},
+        {"1e300", "0", "upper limit is too large"},
+        {"\xEF\xBC\x91", "0", "upper limit is not a number"},  // a full-width 1
     };
     for (const auto& c : cases) {
         child<QLineEdit>("txtMax").setText(QString::fromUtf8(c.max));

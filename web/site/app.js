@@ -23,18 +23,23 @@ function fillSelect(select, values, labelOf) {
   select.replaceChildren(...values.map((v) => new Option(labelOf(v), v)));
 }
 
-function showStations() {
+// Reloads keep the station-year on screen when the new data still holds it.
+function showStations(keep) {
   fillSelect($("station"), stations.map((s) => s.station), (no) => {
     const s = stations.find((x) => x.station === no);
     return s.name ? `${s.name} (${no})` : no;
   });
+  if (keep && stations.some((s) => s.station === keep.station)) $("station").value = keep.station;
   showYears();
+  if (keep && [...$("year").options].some((o) => o.value === String(keep.year))) $("year").value = String(keep.year);
 }
 
 function showYears() {
   const s = stations.find((x) => x.station === $("station").value);
   // A station with both kinds needs one chosen, as the command line's --kind.
-  if (s && s.kinds.length > 1 && !$("kind").value) $("kind").value = s.kinds[0];
+  const both = Boolean(s && s.kinds.length > 1);
+  $("kind").options[0].disabled = both;
+  if (both && !$("kind").value) $("kind").value = s.kinds[0];
   const years = s ? s.years.slice().reverse() : [];
   fillSelect($("year"), years, String);
 }
@@ -46,13 +51,16 @@ function draw() {
   shown = { ...a, request, files, bothKinds: Boolean(station && station.kinds.length > 1) };
   $("max").value = a.max;
   $("min").value = a.min;
+  showLimitProblems({ max: "", min: "" });
+  $("warning").textContent = a.warning;
+  describeChart();
   for (const id of ["save-png", "save-json", "save-pdf", "save-svg"]) $(id).disabled = false;
   return a;
 }
 
 // Reads the entries and, when every file is good, replaces the data and draws
 // the first station's latest year; otherwise the chart stays as it was.
-async function load(entries, catalogueEntry) {
+async function load(entries, catalogueEntry, keep) {
   try {
     say(LABELS[language].loading);
     const data = await readEntries(entries);
@@ -71,8 +79,9 @@ async function load(entries, catalogueEntry) {
     }
     files = { names: data.names, texts: data.texts, catalogueName: catalogue.names[0], catalogueText: catalogue.texts[0] };
     stations = a.stations;
-    showStations();
+    showStations(keep);
     draw();
+    dataEntries = entries;
     say("");
   } catch (e) {
     say(e.message);
@@ -80,6 +89,57 @@ async function load(entries, catalogueEntry) {
 }
 
 let catalogueEntry = null;
+let dataEntries = null;  // the data files of the last good load, read again with a catalogue picked later
+
+// The limits as the user typed them, refused beside their fields or applied.
+function applyLimits() {
+  try {
+    const limits = { max: $("max").value, min: $("min").value };
+    const problems = JSON.parse(chart.checkLimits(limits.max, limits.min));
+    showLimitProblems(problems);
+    if (problems.max || problems.min) return;
+    const a = answer(chart.setLimits(limits.max, limits.min));
+    if (shown) shown.request.limits = limits;  // the plotted page is asked for the same
+    $("max").value = a.max;
+    $("min").value = a.min;
+    describeChart();
+    say("");
+  } catch (e) {
+    say(e.message);
+  }
+}
+
+const LIMIT_PROBLEMS = { "not a number": "notNumber", "too large": "tooLarge", "not above the lower limit": "notAbove" };
+
+function showLimitProblems(problems) {
+  for (const field of ["max", "min"]) {
+    const problem = problems[field] ? LABELS[language][LIMIT_PROBLEMS[problems[field]]] || problems[field] : "";
+    $(`${field}-problem`).textContent = problem;
+    $(field).setAttribute("aria-invalid", problem ? "true" : "false");
+  }
+}
+
+// The canvas named for what it shows, with the year's numbers as a table beside it.
+function describeChart() {
+  if (!shown) return;
+  const words = LABELS[language];
+  const title = `${shown.kind === "discharge" ? words.dischargeChart : words.levelChart} ${shown.station} ${shown.year}`;
+  $("chart").setAttribute("aria-label", title);
+  const stats = JSON.parse(chart.stats());
+  if (stats.error) return;
+  const cell = (tag, text) => Object.assign(document.createElement(tag), { textContent: text ?? "" });
+  const row = (head, values) => {
+    const tr = document.createElement("tr");
+    tr.append(cell("th", head), ...values.map((v) => cell("td", v)));
+    return tr;
+  };
+  $("values-caption").textContent = title;
+  const ranks = words.ranks.map((name, i) => row(name, [stats.stats[i] === null ? "" : Number(stats.stats[i]).toFixed(2)]));
+  const months = Array.from({ length: 12 }, (_, m) => `${m + 1}${words.month}`);
+  const days = Array.from({ length: 31 }, (_, d) => row(`${d + 1}${words.day}`, stats.days.map((month) => month[d])));
+  $("values-stats").replaceChildren(...ranks);
+  $("values-days").replaceChildren(row("", months), ...days);
+}
 
 function choose() {
   try {
@@ -102,6 +162,8 @@ function setUp() {
   $("catalogue").addEventListener("change", (e) => {
     const f = e.target.files[0];
     catalogueEntry = f ? { name: f.name, file: f } : null;
+    // Picked after the data, it names the stations at once.
+    if (dataEntries) load(dataEntries, catalogueEntry, shown && { station: shown.station, year: shown.year });
   });
   const drop = $("drop");
   drop.addEventListener("dragover", (e) => { e.preventDefault(); drop.classList.add("over"); });
@@ -118,18 +180,9 @@ function setUp() {
   $("station").addEventListener("change", () => { showYears(); choose(); });
   $("year").addEventListener("change", choose);
   $("kind").addEventListener("change", choose);
-  $("apply").addEventListener("click", () => {
-    try {
-      const limits = { max: $("max").value, min: $("min").value };
-      const a = answer(chart.setLimits(limits.max, limits.min));
-      if (shown) shown.request.limits = limits;  // the plotted page is asked for the same
-      $("max").value = a.max;
-      $("min").value = a.min;
-      say("");
-    } catch (e) {
-      say(e.message);
-    }
-  });
+  $("apply").addEventListener("click", applyLimits);
+  for (const id of ["max", "min"])
+    $(id).addEventListener("keydown", (e) => { if (e.key === "Enter") applyLimits(); });
   $("save-png").addEventListener("click", () => {
     canvas.picture().toBlob((blob) => download(blob, `${fileStem()}.png`), "image/png");
   });

@@ -25,17 +25,15 @@ class ChartCanvas {
     return (bold ? "bold " : "") + pixels + "px " + FACE;
   }
 
-  // A new size filled with the background. The canvas's store only grows, since
-  // giving it a new size costs far more than drawing the chart: the chart is the
-  // top-left width × height of it, and the page shows only that. What was drawn
-  // is not kept, as the module draws the chart again after every resize.
+  // A new size filled with the background. The canvas's bitmap takes exactly the
+  // chart's size, also when it shrinks: a larger bitmap would keep parts of earlier
+  // charts beside this one, which the browser's own "save image" would show. What
+  // was drawn is not kept, as the module draws the chart again after every resize.
   resize(width, height, rgb) {
     this.width = width;
     this.height = height;
-    if (width > this.canvas.width || height > this.canvas.height) {
-      this.canvas.width = Math.max(width, this.canvas.width);
-      this.canvas.height = Math.max(height, this.canvas.height);
-    }
+    if (width !== this.canvas.width) this.canvas.width = width;
+    if (height !== this.canvas.height) this.canvas.height = height;
     this.canvas.parentElement.style.setProperty("--chart-width", width + "px");
     this.canvas.parentElement.style.setProperty("--chart-height", height + "px");
     this.fill(0, 0, width, height, rgb);

@@ -29,6 +29,7 @@ public:
     std::string choose(const std::string& station, int year, const std::string& kind) {
         return chart_.choose(station, year, kind);
     }
+    std::string checkLimits(const std::string& max, const std::string& min) { return chart_.checkLimits(max, min); }
     std::string setLimits(const std::string& max, const std::string& min) { return chart_.setLimits(max, min); }
     std::string resize(int width, int height) { return chart_.resize(width, height); }
     std::string stats() { return chart_.stats(); }
@@ -50,6 +51,7 @@ EMSCRIPTEN_BINDINGS(tellvane) {
         .constructor<>()
         .function("load", &PageChart::load)
         .function("choose", &PageChart::choose)
+        .function("checkLimits", &PageChart::checkLimits)
         .function("setLimits", &PageChart::setLimits)
         .function("resize", &PageChart::resize)
         .function("stats", &PageChart::stats);

@@ -7,7 +7,9 @@
 #include "common/Text.h"
 #include "recording/JsonLine.h"
 #include "recording/StatsJson.h"
+#include "records/AxisLimits.h"
 #include "records/HourlyCsv.h"
+#include "records/PartialYear.h"
 #include "records/StationCatalogue.h"
 #include "records/WaterDbFile.h"
 #include "records/YearSelection.h"
@@ -34,7 +36,9 @@ std::string stationJson(const StationRecords& records, const StationCatalogue& c
     std::set<int> all;
     for (const Series* s : records.ofStation(station)) {
         all.merge(s->years());
-        if (const char* k = kindName(s->kind); *k) kinds += std::string(kinds.empty() ? "" : ",") + jsonString(k);
+        // Each kind once: the hourly and the daily tables of one kind are one kind.
+        if (const std::string k = jsonString(kindName(s->kind)); k != "\"\"" && kinds.find(k) == std::string::npos)
+            kinds += (kinds.empty() ? "" : ",") + k;
         if (s->names && name.empty()) name = s->names->Kansokujo;
     }
     if (const auto it = catalogue.find(station); it != catalogue.end()) name = it->second.Kansokujo;
@@ -77,6 +81,7 @@ std::string WebChart::load(const std::vector<PageFile>& data, const PageFile& ca
             else
                 readHourlyCsv(f.text, f.name, files->records);
         }
+        files->records.preferHourly();  // hourly month tables before the daily year table, as the tool reads them
         if (!catalogue.name.empty()) files->catalogue = readStationCatalogue(catalogue.text, catalogue.name);
         std::string stations;
         for (const auto& station : files->records.stations())
@@ -93,7 +98,9 @@ std::string WebChart::choose(const std::string& station, int year, const std::st
         if (!station.empty()) request.station = fromUtf8(station);
         if (year != 0) request.year = year;
         if (!kind.empty()) request.kind = kind == "discharge" ? SeriesKind::Discharge : SeriesKind::Level;
-        const SelectedYear selected = selectYear(files_->records, request);
+        SelectedYear selected = selectYear(files_->records, request);
+        // A CSV does not say its kind: the kind asked for states it, as for the tool.
+        if (selected.series && selected.kind == SeriesKind::Unstated && request.kind) selected.kind = *request.kind;
         auto source =
             std::make_unique<YearBlockSource>(selected.series, selected.year, namesOf(selected, files_->catalogue));
         control_.setEvents(source.get());
@@ -114,6 +121,7 @@ std::string WebChart::choose(const std::string& station, int year, const std::st
             .add("kind", kindName(selected.kind))
             .add("max", control_.txtMax())
             .add("min", control_.txtMin())
+            .add("warning", partialYearWarning(selected, daysWithData(control_.store())))
             .str();
     }).json;
 }
@@ -121,11 +129,17 @@ std::string WebChart::choose(const std::string& station, int year, const std::st
 std::string WebChart::setLimits(const std::string& max, const std::string& min) {
     return guarded([&] {
         if (!source_) return error("no chart yet");
+        if (!checkAxisLimits(max, min).ok()) return error("the axis limits are refused");
         control_.settxtMax(fromUtf8(max));
         control_.settxtMin(fromUtf8(min));
         control_.ReGRaph();
         return limits();
     }).json;
+}
+
+std::string WebChart::checkLimits(const std::string& max, const std::string& min) const {
+    const AxisLimitsCheck check = checkAxisLimits(max, min);
+    return JsonLine().add("max", limitProblemText(check.upper)).add("min", limitProblemText(check.lower)).str();
 }
 
 std::string WebChart::resize(int width, int height) {

@@ -48,9 +48,14 @@ public:
     /// "years", "kinds"}]}.
     std::string load(const std::vector<PageFile>& data, const PageFile& catalogue);
     /// Chooses and draws a station-year; empty station, year 0 or empty kind leave
-    /// the choice to the data: {"station", "year", "kind", "max", "min"}.
+    /// the choice to the data: {"station", "year", "kind", "max", "min", "warning"},
+    /// the warning the tool gives for a partial year, or empty.
     std::string choose(const std::string& station, int year, const std::string& kind);
-    /// New axis limits as texts, then the chart again: {"max", "min"}.
+    /// What is wrong with axis limits typed, for each field ("" when nothing):
+    /// {"max", "min"}, worded as limitProblemText words it.
+    std::string checkLimits(const std::string& max, const std::string& min) const;
+    /// New axis limits as texts, then the chart again: {"max", "min"}; limits
+    /// checkLimits refuses fail and leave the chart as it was.
     std::string setLimits(const std::string& max, const std::string& min);
     /// The chart area in pixels; the chart is drawn again at that size.
     std::string resize(int width, int height);

@@ -14,6 +14,7 @@ import { launchChromium, openPage } from "./devtools.mjs";
 import { serve } from "./server.mjs";
 
 const [site, casesFile, work] = process.argv.slice(2);
+const samplesDir = new URL("../../samples/", import.meta.url).pathname;
 const cases = JSON.parse(readFileSync(casesFile, "utf8"));
 mkdirSync(work, { recursive: true });
 
@@ -196,6 +197,85 @@ await check("the plotted page takes the axis limits applied to the chart", async
   expect(!bytes.equals(readFileSync(last.pdf)), "the page is the one without the limits");
   expect(Math.max(...axis) === Number(limits[0]) && Math.min(...axis) === Number(limits[1]),
     `limits ${limits}, the page's axis ${axis}`);
+});
+
+// The agency's own download folder (the sample holds its four files in two
+// subfolders): hourly month tables with the daily year tables, of both kinds,
+// charted as either kind the user picks.
+const moshiriFolder = process.env.TELLVANE_DOWNLOAD_FOLDER || join(samplesDir, "moshiri_301011281104010");
+const chartName = () => page.evaluate(`document.getElementById("chart").getAttribute("aria-label")`);
+const kindPicked = (kind) => page.evaluate(`(() => { const k = document.getElementById("kind");
+  k.value = "${kind}"; k.dispatchEvent(new Event("change")); })()`);
+await check("the download folder of hourly and daily tables of both kinds charts each kind", async () => {
+  await pick([moshiriFolder], "#data-folder");
+  expect((await message()) === "", `message: ${await message()}`);
+  expect(await page.evaluate(`document.getElementById("kind").options[0].disabled`), "データのとおり offered for both kinds");
+  for (const [kind, title] of [["level", "日水位年図"], ["discharge", "日流量年図"]]) {
+    await kindPicked(kind);
+    expect((await message()) === "", `${kind}: message: ${await message()}`);
+    expect((await chartName()).startsWith(title), `${kind}: the canvas is named ${await chartName()}`);
+    const stats = JSON.parse(await page.evaluate("window.tellvanePage.statsText()"));
+    expect(stats.daysWithData > 31, `${kind}: only ${stats.daysWithData} days, the daily tables left out`);
+    expect(await page.evaluate(`document.querySelectorAll("#values-days tr").length === 32`), `${kind}: no table of the days`);
+  }
+});
+await check("a CSV charted as discharge is a 日流量年図", async () => {
+  await pick(cases[0].files);
+  await kindPicked("discharge");
+  expect((await message()) === "", `message: ${await message()}`);
+  expect((await chartName()).startsWith("日流量年図"), `the canvas is named ${await chartName()}`);
+  expect(JSON.parse(await page.evaluate("window.tellvanePage.statsText()")).mode === "7", "not drawn in discharge mode");
+  await kindPicked("");
+});
+await check("a year of one month's readings says which characteristic values it does not reach", async () => {
+  await pick(cases[2].files);
+  const warning = await page.evaluate(`document.getElementById("warning").textContent`);
+  expect(/31 days; not reached: 豊水/.test(warning), `warning: ${warning}`);
+  await pick(cases[0].files);
+  expect((await page.evaluate(`document.getElementById("warning").textContent`)) === "", "a full year warned of");
+});
+await check("a catalogue picked after the data names the station at once", async () => {
+  await pick(cases[0].files);
+  const before = await stationsListed();
+  const label = () => page.evaluate(`document.getElementById("station").selectedOptions[0].textContent`);
+  const plain = await label();
+  await pick([join(samplesDir, "stations.csv")], "#catalogue");
+  expect((await message()) === "", `message: ${await message()}`);
+  expect(JSON.stringify(await stationsListed()) === JSON.stringify(before), "the stations changed");
+  expect((await label()) !== plain && (await label()).includes(plain), `named ${await label()}, before ${plain}`);
+});
+
+// Limits the chart cannot be drawn with: refused beside their fields, the chart kept.
+await check("bad axis limits are refused beside their fields and the chart is kept", async () => {
+  const before = await picture();
+  const rows = [["abc", "0", "max"], ["1,5", "0", "max"], ["１０", "0", "max"], ["0", "10", "max"],
+                ["1e300", "0", "max"], ["10", "", "min"], ["", "", "max"]];
+  for (const [max, min, refused] of rows) {
+    await page.evaluate(`(() => { const max = document.getElementById("max"), min = document.getElementById("min");
+      max.value = ${JSON.stringify(max)}; min.value = ${JSON.stringify(min)};
+      min.dispatchEvent(new KeyboardEvent("keydown", { key: "Enter", bubbles: true })); })()`);
+    const problem = await page.evaluate(`document.getElementById("${refused}-problem").textContent`);
+    expect(problem !== "", `${max} / ${min}: nothing said beside ${refused}`);
+    expect((await picture()) === before, `${max} / ${min}: the chart changed`);
+  }
+  await page.evaluate(`(() => { document.getElementById("max").value = "5"; document.getElementById("min").value = "-5";
+    document.getElementById("min").dispatchEvent(new KeyboardEvent("keydown", { key: "Enter", bubbles: true })); })()`);
+  const said = await page.evaluate(`document.getElementById("max-problem").textContent + document.getElementById("min-problem").textContent`);
+  expect(said === "" && (await picture()) !== before, `good limits not applied (${said})`);
+});
+
+// The canvas's bitmap is the chart alone, at the chart's size, after every resize.
+await check("after any sequence of resizes the canvas's bitmap is the chart at its size", async () => {
+  for (const [w, h] of [[1024, 768], [700, 500], [1100, 420], [640, 900], [1024, 768]]) {
+    const size = await page.evaluate(`(async () => {
+      const a = document.getElementById("chart-area");
+      a.style.width = "${w}px"; a.style.height = "${h}px";
+      await new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r)));
+      const c = document.getElementById("chart"), p = window.tellvanePage.canvas;
+      return [c.width, c.height, p.width, p.height, a.clientWidth, a.clientHeight];
+    })()`);
+    expect(JSON.stringify(size) === JSON.stringify([w, h, w, h, w, h]), `at ${w}x${h}: bitmap, chart, area ${size}`);
+  }
 });
 
 // Bad input, each leaving the last chart as it was.

@@ -1,0 +1,59 @@
+#pragma once
+// The record of a station: for each kind of its readings, every year from the first
+// to the last year of the data, side by side, with the period's values.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "record/RecordPeriod.h"
+#include "record/YearRecord.h"
+#include "records/StationCatalogue.h"
+#include "records/StationRecords.h"
+
+namespace tellvane {
+
+struct StationRecord {
+    std::u16string station;
+    /// Level or Discharge: readings of unstated kind count as the kind asked for,
+    /// else as water levels (the control's Mode "1"), as a single year's chart does.
+    SeriesKind kind = SeriesKind::Level;
+    StationNames names;
+    /// One a year, ascending, without gaps: a year without a day has a record without values.
+    std::vector<YearRecord> years;
+    RecordPeriod period;
+};
+
+/// What the user asked for; each part may be left out.
+struct RecordRequest {
+    std::optional<std::u16string> station;
+    std::optional<SeriesKind> kind;
+    std::optional<int> firstYear, lastYear;
+    int allowedMissingDays = 0;
+};
+
+/// The records holding a station-year's readings (those of `records` itself, or
+/// the station-year read again on its own).
+using StationYearReader = std::function<const StationRecords&(const std::u16string& station, int year)>;
+
+/// The records of every station of `records` (or the one asked for), in the order
+/// the stations first appeared, each station's kinds level before discharge. The
+/// readings of each station-year come from `read`, asked once for each station-year
+/// with a day, in ascending order, so that a reader may hold one year at a time.
+/// Names come from the catalogue, else from the files. A station asked for that the
+/// data lacks gives no record.
+std::vector<StationRecord> buildRecords(const StationRecords& records, const StationCatalogue& catalogue,
+                                        const RecordRequest& request, const StationYearReader& read);
+
+/// buildRecords over records that hold their readings.
+std::vector<StationRecord> recordsOf(const StationRecords& records, const StationCatalogue& catalogue,
+                                     const RecordRequest& request);
+
+/// buildRecords over an index of the data files (records read with nothing kept):
+/// each station-year is read again on its own and let go before the next, so that
+/// memory follows a year, not the files.
+std::vector<StationRecord> recordsReadYearByYear(const StationRecords& index, const StationCatalogue& catalogue,
+                                                 const RecordRequest& request);
+
+}  // namespace tellvane

@@ -1,6 +1,6 @@
 # Installation: the libraries, their public headers, an exported CMake package
 # (find_package(Tellvane) gives Tellvane::core — the layers common to control —,
-# Tellvane::canvas, Tellvane::recording, Tellvane::hostkit, Tellvane::raster, Tellvane::pagewriter and,
+# Tellvane::canvas, Tellvane::recording, Tellvane::hostkit, Tellvane::raster (with Tellvane::fileout, its way to a file), Tellvane::pagewriter and,
 # built with Qt, Tellvane::qt) and pkg-config files (tellvane, and tellvane-qt with Qt).
 include(CMakePackageConfigHelpers)
 

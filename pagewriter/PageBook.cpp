@@ -166,7 +166,8 @@ struct PageBook::Writer : PlotDocumentFactory {
     }
 
     void finish() {
-        if (pageObjects.empty()) throw Error(kOutputFailed, "The book " + path() + " could not be written: it has no page");
+        if (pageObjects.empty())
+            throw Error(kOutputFailed, "The book could not be written", "it has no page", {path()});
         font->cut();
         font->write(pdf, kFont);
         writePageTree();

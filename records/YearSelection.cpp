@@ -1,5 +1,6 @@
 #include "records/YearSelection.h"
 
+#include <algorithm>
 #include <set>
 
 #include "common/Text.h"
@@ -88,6 +89,16 @@ int chosenYear(const StationRecords& records, const std::u16string& station, con
     return *years.begin();
 }
 
+// The cells of the year that hold a reading.
+long countReadings(const Series& series, int year) {
+    long hours = 0;
+    for (auto it = series.days.lower_bound({year, 1, 1}); it != series.days.end() && it->first.year == year; ++it)
+        for (const std::u16string& cell : it->second)
+            // -999 is the control's own missing marker; the readers let it through.
+            hours += !cell.empty() && leadingNumber(cell) != -999.0 ? 1 : 0;
+    return hours;
+}
+
 }  // namespace
 
 SelectedYear selectYear(const StationRecords& records, const YearRequest& request) {
@@ -100,8 +111,15 @@ SelectedYear selectYear(const StationRecords& records, const YearRequest& reques
     for (const Series* s : records.ofStation(selected.station))
         if (s->hasYear(selected.year)) inYear.push_back(s);
     if (inYear.size() > 1 && request.kind) {
+        const bool unstated =
+            std::any_of(inYear.begin(), inYear.end(), [](const Series* s) { return s->kind == SeriesKind::Unstated; });
         std::erase_if(inYear, [&](const Series* s) { return s->kind != *request.kind; });
         if (inYear.empty()) throw SelectionError(stationYear + " has no " + readingsWord(request.kind));
+        // Readings that do not say their kind (a CSV) beside a file that does: the
+        // file's stand, and the user hears that the others were left out.
+        if (unstated)
+            selected.note = stationYear + ": the readings of a file that does not say its kind (a CSV) are left " +
+                            "out; the " + readingsWord(request.kind) + " of the files that say it stand";
     }
     if (inYear.size() > 1) throw SelectionError(stationYear + " has readings of more than one kind", Choice::Kind);
     if (inYear.empty()) {
@@ -113,9 +131,19 @@ SelectedYear selectYear(const StationRecords& records, const YearRequest& reques
     if (request.kind && series->kind != SeriesKind::Unstated && series->kind != *request.kind)
         throw SelectionError(stationYear + " has no " + readingsWord(request.kind) + ", only " +
                              readingsWord(series->kind));
+    // A file that does not say its kind (a CSV) holds the kind asked for.
+    selected.kind = series->kind == SeriesKind::Unstated && request.kind ? *request.kind : series->kind;
     selected.series = series;
-    selected.kind = series->kind;
+    dropIfNoReadings(selected);
     return selected;
+}
+
+void dropIfNoReadings(SelectedYear& selected) {
+    if (!selected.series || countReadings(*selected.series, selected.year) > 0) return;
+    // Nothing to chart, as when the year is not in the data at all.
+    selected.series = nullptr;
+    selected.absence = "station " + shownName(selected.station) + " " + std::to_string(selected.year) + " has no " +
+                       readingsWord(selected.kind) + ": every hour of its rows is empty or flagged";
 }
 
 StationNames namesOf(const SelectedYear& selected, const StationCatalogue& catalogue) {
@@ -138,14 +166,7 @@ int daysWithData(const AnnualStore& store) {
 }
 
 long hoursWithReadings(const SelectedYear& selected) {
-    if (!selected.series) return 0;
-    long hours = 0;
-    const auto& days = selected.series->days;
-    for (auto it = days.lower_bound({selected.year, 1, 1}); it != days.end() && it->first.year == selected.year; ++it)
-        for (const std::u16string& cell : it->second)
-            // -999 is the control's own missing marker; the readers let it through.
-            hours += !cell.empty() && leadingNumber(cell) != -999.0 ? 1 : 0;
-    return hours;
+    return selected.series ? countReadings(*selected.series, selected.year) : 0;
 }
 
 }  // namespace tellvane

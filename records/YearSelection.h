@@ -27,15 +27,19 @@ struct YearRequest {
 struct SelectedYear {
     std::u16string station;
     int year = 0;
-    /// The series with readings in the year; nullptr when there is none, which the
-    /// control is told as a block not loaded.
+    /// The series with readings in the year; nullptr when there is none, or when
+    /// every hour of its rows holds no reading, which the control is told as a block
+    /// not loaded.
     const Series* series = nullptr;
-    /// The kind the readings are of (Unstated when there are none or the file does
-    /// not say).
+    /// The kind the readings are of: the file's, or the kind asked for when the file
+    /// does not say (Unstated when neither does).
     SeriesKind kind = SeriesKind::Unstated;
     /// Without a series: the station, year and kind asked for, and what the data
     /// holds instead, for the host to tell the user.
     std::string absence;
+    /// What the selection left out that the user should know (readings of a file
+    /// that does not say its kind beside one that does); empty mostly.
+    std::string note;
 };
 
 /// A request the records cannot answer: a choice the data leaves open, or a kind the
@@ -58,6 +62,11 @@ private:
 /// station without readings); where the station has series of both kinds in the
 /// year, the request's kind chooses.
 SelectedYear selectYear(const StationRecords& records, const YearRequest& request);
+
+/// When every hour of the selected year's rows holds no reading (empty, flagged or
+/// the missing marker): the series dropped and the absence said, so that hosts treat
+/// it as a year the data does not hold.
+void dropIfNoReadings(SelectedYear& selected);
 
 /// The names for GetLKansokujo: the catalogue's entry, else the file's header, else
 /// empty names.

@@ -1,6 +1,5 @@
 #include "yearhost/YearOutputs.h"
 
-
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
@@ -13,12 +12,12 @@
 #include "plot/PlotOutput.h"
 #include "raster/ColourIndex.h"
 #include "raster/PngFile.h"
-#include "records/DataFiles.h"
 #include "recording/JsonLine.h"
 #include "recording/RecordingPlotDocument.h"
 #include "recording/RecordingSurface.h"
 #include "recording/StatsJson.h"
 #include "recording/TraceEvents.h"
+#include "records/DataFiles.h"
 #include "yearhost/RasterChart.h"
 
 namespace tellvane {

@@ -12,6 +12,7 @@ void printNotes(const StationRecords& records, const SelectedYear* selected, std
                                         : "";
     for (const std::string& note : records.notes())
         if (note.starts_with(prefix)) err << "tellvane: note: " << note << '\n';
+    if (selected && !selected->note.empty()) err << "tellvane: note: " << selected->note << '\n';
 }
 
 }  // namespace tellvane

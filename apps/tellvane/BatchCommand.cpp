@@ -69,6 +69,7 @@ Outcome renderOne(const LoadedFiles& index, const BatchItem& item, const fs::pat
         const auto files = yearFiles(index, item.selected);
         SelectedYear selected = item.selected;
         selected.series = sameSeries(files->records, selected);
+        dropIfNoReadings(selected);  // a year of empty rows fails as `render` fails it
         HostedYear year(files, selected, modeOf(selected, std::nullopt));
         year.setWarnings(&outcome.warnings);
         fileout::makeFolders(out);

@@ -2,8 +2,8 @@
 
 #include <set>
 
-#include "yearhost/YearCharts.h"
 #include "common/Text.h"
+#include "yearhost/YearCharts.h"
 
 namespace tellvane::cli {
 namespace {
@@ -25,9 +25,10 @@ std::vector<BatchItem> planBatch(const StationRecords& records) {
                 if (s->hasYear(year)) inYear.push_back(s);
             for (const Series* s : inYear) {
                 BatchItem item{
-                    SelectedYear{.station = station, .year = year, .series = s, .kind = s->kind, .absence = {}},
-                    chartStem(
-                        SelectedYear{.station = station, .year = year, .series = nullptr, .kind = {}, .absence = {}}),
+                    SelectedYear{
+                        .station = station, .year = year, .series = s, .kind = s->kind, .absence = {}, .note = {}},
+                    chartStem(SelectedYear{
+                        .station = station, .year = year, .series = nullptr, .kind = {}, .absence = {}, .note = {}}),
                     toUtf8(station) + " " + std::to_string(year)};
                 if (inYear.size() > 1) {
                     item.stem += std::string("_") + stemKind(s->kind);

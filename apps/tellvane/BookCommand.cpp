@@ -3,6 +3,9 @@
 #include "apps/tellvane/BatchProgress.h"
 #include "apps/tellvane/Commands.h"
 #include "apps/tellvane/Guarded.h"
+#include "common/Error.h"
+#include "fileout/FileSet.h"
+#include "fileout/Target.h"
 #include "hostkit/IniSettingsStore.h"
 #include "yearbook/Yearbook.h"
 
@@ -55,10 +58,21 @@ int runBook(const BookOptions& options, bool terminal, std::ostream& out, std::o
     return guarded(err, [&] {
         IniSettingsStore settings;
         std::optional<BatchProgress> progress;
-        const BookListener listener{
-            [&](int total) { progress.emplace(total, terminal, err); },
-            [&](const std::string& label) { progress->finished(label, std::nullopt); }};
-        const BookSummary summary = writeBook(request, settings, listener);
+        const BookListener listener{[&](int total) { progress.emplace(total, terminal, err); },
+                                    [&](const std::string& label) { progress->finished(label, std::nullopt); }};
+        // The book is written whole under a staged name and placed as every output is:
+        // an earlier book stays until the new one is complete, and a signal leaves none.
+        fileout::checkTarget(options.out);
+        fileout::makeFolders(fileout::folderOf(options.out));
+        fileout::FileSet book;
+        request.out = book.stage(options.out).string();
+        BookSummary summary;
+        try {
+            summary = writeBook(request, settings, listener);
+        } catch (const Error& e) {
+            throw e.naming(options.out, request.out);
+        }
+        book.commit();
         const double seconds = progress ? progress->elapsed() : 0.0;
         if (progress) progress->end();
         out << options.out << ": " << summary.pages << " pages, " << summary.stationKinds << " station-kinds, "

@@ -5,8 +5,6 @@
 
 #include "apps/tellvane/Commands.h"
 #include "apps/tellvane/Guarded.h"
-#include "yearhost/HostedYear.h"
-#include "yearhost/YearReport.h"
 #include "common/Text.h"
 #include "fileout/FileSet.h"
 #include "record/RecordCsv.h"
@@ -14,6 +12,8 @@
 #include "record/RecordText.h"
 #include "record/RecordWorkbook.h"
 #include "records/ShownText.h"
+#include "yearhost/HostedYear.h"
+#include "yearhost/YearReport.h"
 
 namespace tellvane::cli {
 namespace {
@@ -82,8 +82,9 @@ void addRecordOptions(CLI::App& command, RecordOptions& o) {
             if (!o.years) throw CLI::ValidationError("--years", "'" + text + "': expected A-B, e.g. 2016-2025");
         },
         "Years A-B (default: the data's first to last)");
-    command.add_option("--allowed-missing-days", o.allowedMissingDays,
-                     "Days without data a year may have and still count in the period (default 0)")
+    command
+        .add_option("--allowed-missing-days", o.allowedMissingDays,
+                    "Days without data a year may have and still count in the period (default 0)")
         ->check(CLI::Range(0, 366));
     command.add_option("--out", o.out, "File to write (default: standard output)");
     command.add_option("--format", o.format, "text, csv, json or xlsx (default: from --out's extension, else text)")
@@ -107,16 +108,17 @@ int runRecord(const RecordOptions& options, std::ostream& out, std::ostream& err
     }
     return guarded(err, [&] {
         // Only an index: each station-year is read again on its own when its turn comes.
-        const auto files = loadFiles(options.data, options.stations, KeptYears{.station = {}, .year = {}, .none = true});
+        const auto files =
+            loadFiles(options.data, options.stations, KeptYears{.station = {}, .year = {}, .none = true});
         printNotes(files->records, nullptr, err);
         const RecordRequest request = requestOf(options);
         const std::vector<StationRecord> records = recordsReadYearByYear(files->records, files->catalogue, request);
         if (records.empty()) {
             const std::string what = request.station ? "station " + shownName(*request.station) : "the data";
             err << "tellvane: " << what << " has no " << (options.kind ? *options.kind + " " : "") << "readings"
-                << (options.years ? " in " + std::to_string(options.years->first) + "-" +
-                                        std::to_string(options.years->second)
-                                  : "")
+                << (options.years
+                        ? " in " + std::to_string(options.years->first) + "-" + std::to_string(options.years->second)
+                        : "")
                 << '\n';
             return kBlockNotLoaded;
         }

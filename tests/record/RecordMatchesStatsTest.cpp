@@ -31,7 +31,7 @@ json statsOf(const Series* series, const std::u16string& station, int year, Seri
     test::TestPlatform fakes;
     const Platform platform = fakes.platform();
     TZenzu control(platform);
-    SelectedYear selected{station, year, series, kind, {}};
+    SelectedYear selected{station, year, series, kind, {}, {}};
     YearBlockSource source(series, year, {});
     control.setKansokujoNO(station);
     control.setSeireki(year);

@@ -7,8 +7,11 @@ namespace {
 
 class YearSelectionTest : public testing::Test {
 protected:
-    void day(const std::u16string& station, SeriesKind kind, CivilDate date) {
-        records.addDay(records.series(station, kind), date, {}, {"t", 1});
+    // A day whose 1時 holds a reading, or (reading empty) a day of empty cells.
+    void day(const std::u16string& station, SeriesKind kind, CivilDate date, std::u16string reading = u"1.00") {
+        HourCells cells;
+        cells[0] = std::move(reading);
+        records.addDay(records.series(station, kind), date, std::move(cells), {"t", 1});
     }
     std::string failure(const YearRequest& request, SelectionError::Choice choice = SelectionError::Choice::None) {
         try {
@@ -90,9 +93,8 @@ TEST_F(YearSelectionTest, AStationYearWithoutReadingsHasNoSeries) {
 }
 
 TEST_F(YearSelectionTest, NamesComeFromTheCatalogueFirstThenTheFile) {
-    Series& a = records.series(u"A", SeriesKind::Level);
-    records.addDay(a, {2023, 1, 1}, {}, {"t", 1});
-    records.setNames(a, {u"file", u"s", u"r"}, {"t", 0});
+    day(u"A", SeriesKind::Level, {2023, 1, 1});
+    records.setNames(records.series(u"A", SeriesKind::Level), {u"file", u"s", u"r"}, {"t", 0});
     day(u"B", SeriesKind::Level, {2023, 1, 1});
     const StationCatalogue catalogue{{u"A", {u"catalogue", u"s", u"r"}}};
     EXPECT_EQ(namesOf(selectYear(records, {u"A", {}, {}}), catalogue).Kansokujo, u"catalogue");
@@ -118,6 +120,43 @@ TEST(StationRecords, FilesMustAgreeOnAStationsNames) {
         FAIL() << "no error";
     } catch (const InputError& e) {
         EXPECT_EQ(e.file(), "three.dat");
+    }
+}
+
+}  // namespace
+}  // namespace tellvane
+
+namespace tellvane {
+namespace {
+
+// What the selection makes of a year's rows and the files' kinds, as hosts are told it.
+TEST_F(YearSelectionTest, RowsWithoutReadingsAndUnstatedKinds) {
+    day(u"E", SeriesKind::Unstated, {2023, 1, 1}, u"");
+    day(u"E", SeriesKind::Unstated, {2023, 1, 2}, u"-999");
+    day(u"C", SeriesKind::Unstated, {2023, 1, 1});
+    day(u"M", SeriesKind::Unstated, {2023, 1, 1});
+    day(u"M", SeriesKind::Level, {2023, 1, 2});
+    struct Row {
+        YearRequest request;
+        bool charted;
+        SeriesKind kind;
+        const char* said;  // in the absence or the note
+    };
+    const Row rows[] = {
+        {{u"E", 2023, {}}, false, SeriesKind::Unstated, "station E 2023 has no readings: every hour"},
+        {{u"E", 2023, SeriesKind::Level}, false, SeriesKind::Level, "has no level readings: every hour"},
+        {{u"C", 2023, SeriesKind::Discharge}, true, SeriesKind::Discharge, ""},
+        {{u"C", 2023, {}}, true, SeriesKind::Unstated, ""},
+        {{u"M", 2023, SeriesKind::Level}, true, SeriesKind::Level, "does not say its kind (a CSV) are left out"},
+    };
+    for (const Row& row : rows) {
+        const SelectedYear s = selectYear(records, row.request);
+        SCOPED_TRACE(std::string(row.said));
+        EXPECT_EQ(s.series != nullptr, row.charted);
+        EXPECT_EQ(s.kind, row.kind);
+        const std::string said = s.absence + s.note;
+        if (*row.said == 0) EXPECT_EQ(said, "");
+        else EXPECT_NE(said.find(row.said), std::string::npos) << said;
     }
 }
 

@@ -16,6 +16,7 @@
 
 #include "apps/tellvane/Commands.h"
 #include "yearhost/HostedYear.h"
+#include "yearhost/CompareOutputs.h"
 #include "canvas/CanvasSurface.h"
 #include "comparechart/CompareChart.h"
 #include "comparechart/CompareSeries.h"
@@ -74,7 +75,7 @@ void BM_CompareToPng(benchmark::State& state) {
     const tellvane::ChartSize size{static_cast<int>(state.range(0)), static_cast<int>(state.range(1))};
     for (auto _ : state) {
         const CompareInput input = comparisonOf(record, record.years.back().year);
-        benchmark::DoNotOptimize(cli::comparePng(input, size).data());
+        benchmark::DoNotOptimize(comparePng(input, size).data());
     }
 }
 BENCHMARK(BM_CompareToPng)

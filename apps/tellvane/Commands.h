@@ -74,8 +74,6 @@ struct CompareOptions {
 /// prints their paths, one a line.
 int runCompare(const CompareOptions& options, std::ostream& out, std::ostream& err);
 
-/// The comparison drawn on a raster of the size, as PNG bytes.
-std::vector<std::uint8_t> comparePng(const CompareInput& input, ChartSize size);
 struct RecordOptions {
     std::vector<std::string> data;        ///< files and folders
     std::optional<std::string> stations;  ///< the station catalogue

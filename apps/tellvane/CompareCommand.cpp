@@ -1,25 +1,20 @@
-#include <algorithm>
 #include <filesystem>
 #include <memory>
 
 #include "apps/tellvane/ChartFiles.h"
 #include "apps/tellvane/Commands.h"
 #include "apps/tellvane/Guarded.h"
+#include "yearhost/CompareOutputs.h"
 #include "yearhost/HostedYear.h"
-#include "canvas/CanvasSurface.h"
 #include "common/Text.h"
 #include "comparechart/CompareChart.h"
 #include "pagewriter/PageDocument.h"
-#include "raster/ColourIndex.h"
-#include "raster/PictureCanvas.h"
-#include "raster/PngFile.h"
+#include "record/RecordChoice.h"
 #include "record/RecordComparison.h"
 #include "records/ShownText.h"
 
 namespace tellvane::cli {
 namespace {
-
-constexpr float kTwipsPerPixel = 15;  // at the chart's 96 dots per inch
 
 RecordRequest recordRequest(const CompareOptions& o) {
     RecordRequest r;
@@ -34,8 +29,8 @@ std::unique_ptr<StationRecord> chosenRecord(const CompareOptions& o, bool& bothK
     const auto index = loadFiles(o.data, o.stations, KeptYears{std::nullopt, std::nullopt, true});
     std::vector<StationRecord> all = recordsReadYearByYear(index->records, index->catalogue, recordRequest(o));
     if (all.empty()) return nullptr;
-    if (std::any_of(all.begin(), all.end(), [&](const StationRecord& r) { return r.station != all[0].station; }))
-        throw SelectionError("the data holds more than one station", SelectionError::Choice::Station);
+    const StationRecord* chosen = chooseRecord(all, recordRequest(o).kind);
+    if (!chosen) return nullptr;
     // Named as batch names a year's charts: by the kinds the data holds, whichever is asked for.
     bool level = false, discharge = false;
     for (const Series* s : index->records.ofStation(all[0].station)) {
@@ -43,22 +38,7 @@ std::unique_ptr<StationRecord> chosenRecord(const CompareOptions& o, bool& bothK
         discharge = discharge || s->kind == SeriesKind::Discharge;
     }
     bothKinds = level && discharge;
-    if (all.size() > 1 && !o.kind)
-        throw SelectionError("station " + shownName(all[0].station) + " has both level and discharge readings",
-                             SelectionError::Choice::Kind);
-    const auto it = std::find_if(all.begin(), all.end(),
-                                 [&](const StationRecord& r) { return !o.kind || kindName(r.kind) == *o.kind; });
-    return std::make_unique<StationRecord>(std::move(*it));
-}
-
-bool hasDay(const StationRecord& record, int year) {
-    return std::any_of(record.years.begin(), record.years.end(),
-                       [&](const YearRecord& y) { return y.year == year && y.daysWithData > 0; });
-}
-
-std::string yearsHeld(const StationRecord& r) {
-    if (r.years.empty()) return "no year";
-    return std::to_string(r.years.front().year) + "-" + std::to_string(r.years.back().year);
+    return std::make_unique<StationRecord>(*chosen);
 }
 
 // NO_YYYY_compare, or NO_YYYY_level_compare and NO_YYYY_discharge_compare where the
@@ -71,8 +51,6 @@ std::string compareStem(const StationRecord& record, int year, bool bothKinds) {
     return stem + (bothKinds ? std::string("_") + kindName(record.kind) : "") + "_compare";
 }
 
-std::string chartFontFile() { return pagewriter::existingFile(pagewriter::defaultTypefaces().front()); }
-
 // A message of the page writer names the file it was given; the user's is the one to name.
 std::string renamed(std::string text, const std::string& from, const std::string& to) {
     for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
@@ -81,15 +59,6 @@ std::string renamed(std::string text, const std::string& from, const std::string
 }
 
 }  // namespace
-
-std::vector<std::uint8_t> comparePng(const CompareInput& input, ChartSize size) {
-    raster::PictureCanvas picture(chartFontFile());
-    canvas::CanvasSurface surface(picture);
-    surface.setWidth(static_cast<float>(size.width) * kTwipsPerPixel);
-    surface.setHeight(static_cast<float>(size.height) * kTwipsPerPixel);
-    drawCompareChart(input, surface);
-    return raster::encodePng(raster::indexColours(picture.picture()));
-}
 
 int runCompare(const CompareOptions& options, std::ostream& out, std::ostream& err) {
     return guarded(err, [&] {

@@ -3,6 +3,8 @@
 
 #include <pybind11/pybind11.h>
 
+#include "yearhost/ChartSize.h"
+
 namespace tellvane::python {
 
 /// InputError, SelectionError and ControlError, and the translation of every C++
@@ -12,6 +14,11 @@ void bindErrors(pybind11::module_& m);
 void bindRecords(pybind11::module_& m);
 /// Year: the numbers, the chart, the page and the trace.
 void bindYear(pybind11::module_& m);
+/// A station's record and the comparison chart of a year against it.
+void bindRecord(pybind11::module_& m);
+
+/// The chart's size in pixels; fails with ValueError outside 1 to kLargestChartSide.
+ChartSize chartSize(int width, int height);
 
 /// Runs body with the interpreter's lock released: the core never touches Python.
 template <typename Body>

@@ -5,4 +5,5 @@ PYBIND11_MODULE(_tellvane, m) {
     tellvane::python::bindErrors(m);
     tellvane::python::bindRecords(m);
     tellvane::python::bindYear(m);
+    tellvane::python::bindRecord(m);
 }

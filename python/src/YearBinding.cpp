@@ -8,14 +8,14 @@
 namespace py = pybind11;
 
 namespace tellvane::python {
-namespace {
-
 ChartSize chartSize(int width, int height) {
     if (width < 1 || height < 1 || width > kLargestChartSide || height > kLargestChartSide)
         throw std::invalid_argument("width and height must be from 1 to " + std::to_string(kLargestChartSide) +
                                     " pixels");
     return {width, height};
 }
+
+namespace {
 
 py::tuple pngOf(const CoreYear& year, int width, int height) {
     const ChartSize size = chartSize(width, height);

@@ -5,6 +5,9 @@ chooses a station-year as ``--station``, ``--year`` and ``--kind`` do; a ``Year`
 gives the numbers (``stats``, ``daily``, ``duration``), the chart (``png``) and the
 plotted page (``save``) that ``tellvane stats`` and ``tellvane render`` give, with
 the same bytes. ``Year.from_series`` charts a pandas Series from anywhere.
+``Records.record`` is the station's record, a year a row, as ``tellvane record``
+gives it; ``Records.compare`` and ``Year.compare`` draw a year against the others
+as ``tellvane compare`` does.
 
 The compiled part releases the interpreter's lock while it reads, computes and
 draws, so years may be drawn on several threads at once.
@@ -15,11 +18,15 @@ import warnings
 
 import numpy as np
 
-from ._tellvane import ControlError, CoreRecords, InputError, SelectionError
+from ._tellvane import ControlError, CoreComparison, CoreRecords, InputError, SelectionError, record_json
 
-__all__ = ["read", "Records", "Year", "InputError", "SelectionError", "ControlError"]
+__all__ = ["read", "Records", "Year", "Comparison", "InputError", "SelectionError", "ControlError"]
 
 _TIME_ZONE = "Asia/Tokyo"
+# The columns of a record's year, as the JSON of `tellvane record` names them.
+_RECORD_VALUES = ["max", "high", "normal", "low", "drought", "min", "mean"]
+_RECORD_COLUMNS = ["year", "max", "maxDate", "high", "normal", "low", "drought", "min", "minDate", "mean",
+                   "daysWithData", "missingDays", "hoursWithReadings", "runoff"]
 # Japan's clock has been UTC+9 without summer time since September 1951: later
 # instants convert by the offset alone, earlier ones through the time-zone database.
 _JAPAN_OFFSET_NS = 9 * 3600 * 10**9
@@ -62,14 +69,74 @@ class Records:
     def year(self, station=None, year=None, kind=None):
         """The station-year, chosen as the command line chooses it: a part left
         out must have one answer in the data, else SelectionError says which."""
-        return Year(self._core.year(station, year, kind))
+        return Year(self._core.year(station, year, kind), self._core)
+
+    def record(self, station=None, kind=None, allowed_missing_days=0):
+        """The station's record as `tellvane record` gives it: a pandas DataFrame
+        of one row a year, from the data's first year to its last, with the
+        columns of the JSON's years (year, max, maxDate, high, normal, low,
+        drought, min, minDate, mean, daysWithData, missingDays,
+        hoursWithReadings, runoff). A value the year does not reach is NaN, a
+        date NaT; runoff is NaN for water levels. The period (the years with at
+        most allowed_missing_days days without data, and each value's mean,
+        maximum and minimum over them) is the dict ``.attrs["period"]``, as the
+        JSON's "period"; ``.attrs`` also holds station, kind and names. A station
+        or kind left out must have one answer in the data, else SelectionError
+        says which; readings of unstated kind are water levels unless kind says
+        otherwise."""
+        import pandas as pd
+
+        line = json.loads(record_json(self._core, station, kind, allowed_missing_days))
+        frame = pd.DataFrame(line["years"], columns=_RECORD_COLUMNS)
+        for column in _RECORD_VALUES + ["runoff"]:
+            frame[column] = frame[column].astype("float64")
+        for column in ("maxDate", "minDate"):
+            frame[column] = pd.to_datetime(frame[column])
+        frame.attrs.update(station=line["station"], kind=line["kind"], names=line["names"], period=line["period"])
+        return frame
+
+    def compare(self, year, station=None, kind=None):
+        """The year against the station's other years, as `tellvane compare
+        --year` draws it: a Comparison. The station and kind are chosen as in
+        record(); SelectionError when the year has no readings."""
+        return Comparison(CoreComparison(self._core, station, year, kind))
+
+
+class Comparison:
+    """A year against its station's record: the comparison chart and its page."""
+
+    def __init__(self, core):
+        self._core = core
+
+    def __repr__(self):
+        return f"<tellvane.Comparison station={self.station} year={self.year} kind={self.kind}>"
+
+    station = property(lambda self: self._core.station, doc="The station number.")
+    year = property(lambda self: self._core.year, doc="The year drawn against the others.")
+    kind = property(lambda self: self._core.kind, doc="'level' or 'discharge'.")
+
+    def png(self, width=1024, height=768):
+        """The chart's PNG file, the bytes `tellvane compare --size WxH` writes."""
+        return self._core.png(width, height)
+
+    def _repr_png_(self):
+        return self.png()
+
+    def page(self, svg=False):
+        """The chart's page: the PDF `tellvane compare` writes, or SVG."""
+        return self._core.page(svg)
+
+    def save(self, path):
+        """Writes the chart (.png) or its page (.pdf, .svg) to path."""
+        _save(self, path)
 
 
 class Year:
     """One station-year of readings, as the control charts it."""
 
-    def __init__(self, core):
+    def __init__(self, core, records=None):
         self._core = core
+        self._records = records
         self._stats = None
 
     def __repr__(self):
@@ -106,6 +173,14 @@ class Year:
         values = np.ascontiguousarray(series.to_numpy(dtype=np.float64, na_value=np.nan))
         core = CoreRecords.of_readings(stamps, values, str(station), kind, names)
         return Records(core).year(year=year)
+
+    def compare(self):
+        """This year against the other years of the files it was read from (or of
+        the series it came from), as `tellvane compare` draws it: a Comparison."""
+        if self._records is None:
+            raise ValueError("the year was not read from records")
+        kind = self.kind or None
+        return Records(self._records).compare(self.year, station=self.station, kind=kind)
 
     @property
     def stats(self):
@@ -145,19 +220,24 @@ class Year:
 
     def save(self, path):
         """Writes the chart (.png) or the plotted page (.pdf, .svg) to path."""
-        suffix = str(path).lower().rsplit(".", 1)[-1]
-        if suffix == "png":
-            data = self.png()
-        elif suffix in ("pdf", "svg"):
-            data = self.page(svg=suffix == "svg")
-        else:
-            raise ValueError(f"{path}: the name must end in .png, .pdf or .svg")
-        _write_output(path, data)
+        _save(self, path)
 
     def trace(self, plot=False, width=1024, height=768):
         """The lines `tellvane trace` prints: the control's drawing calls and
         events as JSON lines, and with plot those of the plotted page."""
         return _warned(self._core.trace(width, height, plot))
+
+
+def _save(chart, path):
+    """The chart's PNG or its page's PDF or SVG, by the name's extension."""
+    suffix = str(path).lower().rsplit(".", 1)[-1]
+    if suffix == "png":
+        data = chart.png()
+    elif suffix in ("pdf", "svg"):
+        data = chart.page(svg=suffix == "svg")
+    else:
+        raise ValueError(f"{path}: the name must end in .png, .pdf or .svg")
+    _write_output(path, data)
 
 
 def _write_output(path, data):

@@ -47,3 +47,17 @@ def test_other_refusals(call, error):
 def test_stations_list():
     (entry,) = tellvane.read(NUKADA).stations
     assert entry["station"] == "303011283322030" and entry["years"] == [2025] and entry["kinds"] == [""]  # the CSV does not say
+
+
+@pytest.mark.filterwarnings("ignore")
+def test_a_pen_beyond_16_bits_fails_the_page_with_overflow(tmp_path, monkeypatch):
+    settings = tmp_path / "Tellvane" / "BRACKENLY.ini"
+    settings.parent.mkdir()
+    settings.write_text("[SETTING]\nHougan1Pen=70000\n")
+    monkeypatch.setenv("XDG_CONFIG_HOME", str(tmp_path))
+    year = tellvane.read(NUKADA).year()
+    with pytest.raises(tellvane.ControlError) as caught:
+        year.save(tmp_path / "page.pdf")
+    assert caught.value.number == 6 and "run-time error 6" in str(caught.value)
+    assert not (tmp_path / "page.pdf").exists()
+    assert year.png()  # the chart reads no pens

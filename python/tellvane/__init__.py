@@ -13,12 +13,13 @@ The compiled part releases the interpreter's lock while it reads, computes and
 draws, so years may be drawn on several threads at once.
 """
 
+import os
 import json
 import warnings
 
 import numpy as np
 
-from ._tellvane import ControlError, CoreComparison, CoreRecords, InputError, SelectionError, record_json
+from ._tellvane import ControlError, CoreComparison, CoreRecords, InputError, SelectionError, record_json, write_file
 
 __all__ = ["read", "Records", "Year", "Comparison", "InputError", "SelectionError", "ControlError"]
 
@@ -241,17 +242,6 @@ def _save(chart, path):
 
 
 def _write_output(path, data):
-    """Every file the module writes goes through here: whole or not at all."""
-    import os
-    import tempfile
-
-    folder = os.path.dirname(os.path.abspath(path))
-    fd, part = tempfile.mkstemp(dir=folder, prefix=".tellvane-", suffix=".part")
-    try:
-        with os.fdopen(fd, "wb") as f:
-            f.write(data)
-        os.replace(part, path)
-    except BaseException:
-        if os.path.exists(part):
-            os.unlink(part)
-        raise
+    """Every file the module writes goes through here: whole or not at all, as the
+    tool writes its files (a folder, FIFO or device at path is refused, OSError)."""
+    write_file(os.fspath(path), bytes(data))

@@ -1,5 +1,7 @@
 """Bad input and open choices are Python exceptions naming the place, never a crash."""
 
+import os
+
 import pytest
 
 import tellvane
@@ -61,3 +63,16 @@ def test_a_pen_beyond_16_bits_fails_the_page_with_overflow(tmp_path, monkeypatch
     assert caught.value.number == 6 and "run-time error 6" in str(caught.value)
     assert not (tmp_path / "page.pdf").exists()
     assert year.png()  # the chart reads no pens
+
+
+@pytest.mark.parametrize("make", [os.mkdir, os.mkfifo], ids=["folder", "fifo"])
+def test_save_refuses_what_is_no_file_and_keeps_what_was(tmp_path, make):
+    year = tellvane.read(NUKADA).year()
+    make(tmp_path / "chart.png")
+    with pytest.raises(OSError, match="chart.png"):
+        year.save(tmp_path / "chart.png")
+    kept = tmp_path / "kept.png"
+    kept.write_bytes(b"earlier")
+    year.save(kept)
+    assert kept.read_bytes() == year.png()
+    assert sorted(p.name for p in tmp_path.iterdir()) == ["chart.png", "kept.png"]  # no temporary left

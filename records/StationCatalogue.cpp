@@ -32,7 +32,7 @@ StationCatalogue readStationCatalogue(std::string_view text, const std::string& 
         if (cells[0].empty()) throw place.error("the station number is empty");
         static constexpr const char* kWhat[] = {"the station number", "the name", "the water system", "the river"};
         for (std::size_t i = 0; i < 4; ++i) checkVisibleText(cells[i], kWhat[i], place);
-        if (!catalogue.emplace(cells[0], StationNames{cells[1], cells[2], cells[3]}).second)
+        if (!catalogue.emplace(cells[0], StationNames{cells[1], cells[2], cells[3], place}).second)
             throw place.error("station " + shownName(cells[0]) + " is listed twice");
     });
     if (!headerSeen) throw InputError(file, 0, "no header: the file holds no records");

@@ -98,7 +98,9 @@ void StationRecords::addDay(Series& series, const CivilDate& date, HourCells&& c
 void StationRecords::setNames(Series& series, const StationNames& names, const InputPlace& place) {
     if (series.names && *series.names != names)
         throw place.error("station " + shownName(series.station) + " is named differently in an earlier file");
+    if (series.names) return;  // the first file that gave them is the one to name
     series.names = names;
+    if (series.names->from.file.empty()) series.names->from = place;
 }
 
 void StationRecords::preferHourly() {

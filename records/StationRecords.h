@@ -37,8 +37,14 @@ struct StationNames {
     std::u16string Kansokujo;  ///< the station
     std::u16string Suikei;     ///< the water system
     std::u16string Kasen;      ///< the river
+    /// The catalogue's row or the header's line that gave them, for a host that
+    /// cannot draw them to name; empty when no file did.
+    InputPlace from = {};
 
-    bool operator==(const StationNames&) const = default;
+    /// The same names, wherever they came from.
+    bool operator==(const StationNames& o) const {
+        return Kansokujo == o.Kansokujo && Suikei == o.Suikei && Kasen == o.Kasen;
+    }
 };
 
 /// Where a day was given: the file (its index in StationRecords::files(), from 1;

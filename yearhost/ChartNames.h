@@ -19,7 +19,8 @@ struct ChartPaths {
 /// DIR/STEM.png and DIR/STEM.pdf.
 ChartPaths chartPaths(const std::filesystem::path& dir, const std::string& stem);
 
-/// "NO_YYYY" (the year of four digits at least), with characters a file name cannot hold in the station number made "_".
+/// "NO_YYYY" (the year of four digits at least), with characters a file name cannot hold in the station number made
+/// "_".
 std::string chartStem(const SelectedYear& selected);
 
 /// The title of a plotted page written by Tellvane, read from the file's metadata;

@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <utility>
 
-#include "yearhost/YearReport.h"
 #include "records/DataFiles.h"
+#include "yearhost/YearReport.h"
 
 namespace tellvane {
 
@@ -44,6 +44,8 @@ void HostedYear::report(const TZenzu& control, bool loaded, std::ostream& err) c
     StreamWarnings onErr(err);
     (warnings_ ? *warnings_ : onErr).warn(warning);
 }
+
+StationNames HostedYear::names() const { return namesOf(selected_, files_->catalogue); }
 
 void HostedYear::setUp(TZenzu& control) const {
     control.setKansokujoNO(selected_.station);

@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "yearhost/WarningSink.h"
 #include "control/TZenzu.h"
 #include "records/StationCatalogue.h"
 #include "records/StationRecords.h"
 #include "records/YearBlockSource.h"
 #include "records/YearSelection.h"
+#include "yearhost/WarningSink.h"
 #include "yearhost/YearQuery.h"
 
 namespace tellvane {
@@ -49,6 +49,8 @@ public:
     YearBlockSource& events() { return source_; }
     /// The station-year shown.
     const SelectedYear& selected() const { return selected_; }
+    /// The names the control is given: the catalogue's, else the file's.
+    StationNames names() const;
     /// The control's Mode text.
     const std::u16string& mode() const { return mode_; }
 
@@ -64,7 +66,7 @@ public:
 private:
     HostedYear(std::shared_ptr<const LoadedFiles> files, const YearQuery& query);
     HostedYear(std::shared_ptr<const LoadedFiles> files, const SelectedYear& selected, const YearQuery& query);
-    
+
     std::shared_ptr<const LoadedFiles> files_;
     SelectedYear selected_;
     std::u16string mode_;

@@ -32,6 +32,8 @@ RasterChart::RasterChart(ChartSize size, EventPump& events, std::ostream& err, s
 
 void RasterChart::savePng(const std::string& path) const { raster::writePng(picture_.picture(), path); }
 
-std::vector<std::uint8_t> RasterChart::pngBytes() const { return raster::encodePng(raster::indexColours(picture_.picture())); }
+std::vector<std::uint8_t> RasterChart::pngBytes() const {
+    return raster::encodePng(raster::indexColours(picture_.picture()));
+}
 
 }  // namespace tellvane

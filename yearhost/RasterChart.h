@@ -3,12 +3,11 @@
 // memory, plotting PDF pages with the pens of the user's settings file. No toolkit:
 // the texts are drawn with FreeType in the page writer's face.
 
-#include <ostream>
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
-#include "yearhost/ChartSize.h"
 #include "canvas/CanvasSurface.h"
 #include "control/TZenzu.h"
 #include "hostkit/HeadlessPlatform.h"
@@ -17,6 +16,7 @@
 #include "pagewriter/PageWriterOptions.h"
 #include "platform/EventPump.h"
 #include "raster/PictureCanvas.h"
+#include "yearhost/ChartSize.h"
 
 namespace tellvane {
 

@@ -3,13 +3,14 @@
 #include <span>
 #include <vector>
 
-#include "yearhost/RasterChart.h"
 #include "common/Error.h"
 #include "common/Text.h"
 #include "fileout/FileSet.h"
 #include "fileout/Target.h"
 #include "fileout/WorkFolder.h"
 #include "plot/PlotOutput.h"
+#include "yearhost/DrawableNames.h"
+#include "yearhost/RasterChart.h"
 
 namespace tellvane {
 namespace {
@@ -28,6 +29,7 @@ void plotPage(TZenzu& control, const std::filesystem::path& written, const std::
 
 bool writeYearCharts(HostedYear& year, ChartSize size, const ChartPaths& paths, const std::filesystem::path& workDir,
                      EventPump& events, std::ostream& err) {
+    checkNamesDrawable(year.names());
     RasterChart chart(size, events, err, fromUtf8(workDir.string()));
     TZenzu& control = chart.control();
     year.setUp(control);

@@ -6,10 +6,10 @@
 #include <ostream>
 #include <string>
 
-#include "yearhost/ChartNames.h"
-#include "yearhost/HostedYear.h"
-#include "yearhost/ChartSize.h"
 #include "platform/EventPump.h"
+#include "yearhost/ChartNames.h"
+#include "yearhost/ChartSize.h"
+#include "yearhost/HostedYear.h"
 
 namespace tellvane {
 

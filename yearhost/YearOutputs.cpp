@@ -18,6 +18,7 @@
 #include "recording/StatsJson.h"
 #include "recording/TraceEvents.h"
 #include "records/DataFiles.h"
+#include "yearhost/DrawableNames.h"
 #include "yearhost/RasterChart.h"
 
 namespace tellvane {
@@ -54,6 +55,7 @@ std::optional<std::vector<std::uint8_t>> yearPng(HostedYear& year, ChartSize siz
 std::optional<std::string> yearPage(HostedYear& year, bool svg, std::ostream& err) {
     // The page the control writes by its own name, in a folder of its own that is
     // removed with it once its bytes are read.
+    checkNamesDrawable(year.names());
     const fileout::WorkFolder work(std::filesystem::temp_directory_path());
     SleepingEventPump events;
     pagewriter::PageWriterOptions pages;

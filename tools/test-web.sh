@@ -50,12 +50,13 @@ CASES
 # The record and the book of several years, with the catalogue, and of the
 # download folder (both kinds, hourly and daily tables), as the command line writes them.
 tellvane=$native/apps/tellvane/tellvane
-record_and_book() {  # record_and_book OUT ARGS...: OUT/record.json, OUT/record.csv and OUT/book.pdf
+record_and_book() {  # record_and_book OUT ARGS...: OUT/record.json, .csv, .xlsx and OUT/book.pdf
     local out=$work/$1
     shift
     mkdir -p "$out"
     "$tellvane" record --format json "$@" >"$out/record.json"
     "$tellvane" record --format csv --out "$out/record.csv" "$@" >/dev/null
+    "$tellvane" record --out "$out/record.xlsx" "$@" >/dev/null
     XDG_CONFIG_HOME="$work/config" "$tellvane" book --out "$out/book.pdf" "$@" >/dev/null
 }
 python3 tools/make_record_csv.py --years 2021-2023 --out "$work/three_years.csv"

@@ -205,7 +205,9 @@ function setUp() {
       say(e.message);
     }
   });
-  $("save-book").addEventListener("click", saveBook);
+  $("save-book").addEventListener("click", () => saveFromPages(() => pages.book(files), "book.pdf"));
+  $("save-record-xlsx").addEventListener("click", () =>
+    saveFromPages(() => pages.workbook(files), recordFileName(record, "xlsx")));
   $("save-pdf").addEventListener("click", () => savePage("pdf"));
   $("save-svg").addEventListener("click", () => savePage("svg"));
   $("language").addEventListener("click", () => {
@@ -248,12 +250,13 @@ async function savePage(format) {
   }
 }
 
-// The yearbook of the files loaded, as `tellvane book` writes it.
-async function saveBook() {
+// A file of the files loaded that the plotted page's module writes: the yearbook as
+// `tellvane book` writes it, or the record's workbook.
+async function saveFromPages(write, name) {
   if (!files) return;
   try {
     say(LABELS[language].writing);
-    download(await pages.book(files), "book.pdf");
+    download(await write(), name);
     say("");
   } catch (e) {
     say(e.message);

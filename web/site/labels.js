@@ -36,6 +36,7 @@ const LABELS = {
     day: "日",
     record: "流況表",
     recordCsv: "流況表を CSV で保存",
+    recordXlsx: "流況表を XLSX で保存",
     book: "年表 PDF を保存",
   },
   en: {
@@ -72,6 +73,7 @@ const LABELS = {
     day: "",
     record: "Flow regime table (流況表)",
     recordCsv: "Save the table as CSV",
+    recordXlsx: "Save the table as XLSX",
     book: "Save the yearbook PDF",
   },
 };

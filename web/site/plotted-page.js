@@ -78,6 +78,13 @@ class PlottedPages {
     return this.taken(page, page.book(), "application/pdf");
   }
 
+  // The record of the files as the workbook `tellvane record --out x.xlsx` writes.
+  async workbook(files) {
+    const { module, page } = await this.start();
+    this.hand(module, page, files);
+    return this.taken(page, page.workbook(), "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet");
+  }
+
   // What the module wrote, copied out of its memory (a view of it is valid only
   // until the next call).
   taken(page, written, type) {

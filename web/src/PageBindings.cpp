@@ -113,6 +113,15 @@ public:
         page_ = std::move(written.bytes);
         return {true, {}, static_cast<int>(page_.size())};
     }
+    /// Writes the workbook of the files' records, bytes() holding it when the answer is ok.
+    PageAnswer workbook() {
+        page_.clear();
+        if (files_.empty()) return {false, "no data files yet", 0};
+        WebBook written = writeWebWorkbook(chart_.stationRecords());
+        if (!written.error.empty()) return {false, written.error, 0};
+        page_ = std::move(written.bytes);
+        return {true, {}, static_cast<int>(page_.size())};
+    }
     /// The page last written, valid until the next call: the page copies it at once.
     emscripten::val bytes() const {
         return emscripten::val(
@@ -148,5 +157,6 @@ EMSCRIPTEN_BINDINGS(tellvane_page) {
         .function("resize", &PlottedPage::resize)
         .function("write", &PlottedPage::write)
         .function("book", &PlottedPage::book)
+        .function("workbook", &PlottedPage::workbook)
         .function("bytes", &PlottedPage::bytes);
 }

@@ -6,6 +6,7 @@
 
 #include "common/Error.h"
 #include "hostkit/HeadlessPlatform.h"
+#include "record/RecordWorkbook.h"
 #include "records/InputError.h"
 #include "yearbook/Yearbook.h"
 
@@ -84,6 +85,18 @@ WebBook writeWebBook(const std::vector<PageFile>& data, const PageFile& catalogu
         return {{}, e.what()};
     } catch (const std::bad_alloc&) {
         return {{}, "out of memory"};
+    }
+}
+
+WebBook writeWebWorkbook(const std::vector<StationRecord>& records) {
+    BookFolders folders;
+    try {
+        const fs::path file = kBook.parent_path() / "record.xlsx";
+        fs::create_directories(file.parent_path());
+        writeRecordWorkbook(file.string(), records, false);
+        return {taken(file), {}};
+    } catch (const std::exception& e) {  // the library's reason, or the file system's
+        return {{}, e.what()};
     }
 }
 

@@ -13,7 +13,7 @@
 
 namespace tellvane::web {
 
-/// The book's bytes, or why it could not be written.
+/// The book's (or workbook's) bytes, or why it could not be written.
 struct WebBook {
     std::string bytes;
     std::string error;  ///< empty when the book was written
@@ -23,5 +23,9 @@ struct WebBook {
 /// empty), with every pen as it comes and the typefaces given.
 WebBook writeWebBook(const std::vector<PageFile>& data, const PageFile& catalogue,
                      const std::vector<pagewriter::TypefaceFiles>& typefaces);
+
+/// The records as the workbook `tellvane record --out x.xlsx` writes, its bytes
+/// read back from the module's file system.
+WebBook writeWebWorkbook(const std::vector<StationRecord>& records);
 
 }  // namespace tellvane::web

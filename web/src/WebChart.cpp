@@ -161,8 +161,8 @@ std::string WebChart::stats() {
 }
 
 // Made once for each load, as the page asks for the table and then for its CSV.
-const std::vector<StationRecord>& WebChart::records() {
-    if (recordFiles_ != files_) {
+const std::vector<StationRecord>& WebChart::stationRecords() {
+    if (files_ && recordFiles_ != files_) {
         records_ = recordsOf(files_->records, files_->catalogue, RecordRequest{});
         recordFiles_ = files_;
     }
@@ -172,14 +172,14 @@ const std::vector<StationRecord>& WebChart::records() {
 std::string WebChart::record() {
     return guarded([&] {
         if (!files_) return error("no data files yet");
-        return recordViewJson(records());
+        return recordViewJson(stationRecords());
     }).json;
 }
 
 std::string WebChart::recordCsv() {
     return guarded([&] {
         if (!files_) return error("no data files yet");
-        return tellvane::recordCsv(records());
+        return tellvane::recordCsv(stationRecords());
     }).json;
 }
 

@@ -68,6 +68,9 @@ public:
     /// The same records as `tellvane record --format csv` writes them (a JSON
     /// error object when they cannot be made).
     std::string recordCsv();
+    /// The records record() and recordCsv() show, made once for each load; none
+    /// before the first.
+    const std::vector<StationRecord>& stationRecords();
     /// The plotted page of the chart drawn, written by the control to plotFile() in
     /// the module's file system: {"file"}.
     std::string plot() { return plotted().json; }
@@ -83,7 +86,6 @@ private:
     };
 
     std::string limits() const;
-    const std::vector<StationRecord>& records();
     template <typename Body>
     WebAnswer guarded(Body&& body);
 

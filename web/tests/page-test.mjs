@@ -5,13 +5,14 @@
 // page's own.
 //
 // The record view of several years and of a download folder: its tables hold the
-// command line's record, its CSV and the yearbook are the command line's bytes.
+// command line's record; its CSV, its workbook and the yearbook are the command
+// line's bytes.
 //
 // node --experimental-websocket page-test.mjs SITE CASES.json WORK [RECORDS.json]
 // CASES.json: [{"name", "files": [paths], "kind", "png", "pdf", "stats": the command
 // line's output, "stem": the name the page gives the downloads}] drawn at 1024x768.
 // RECORDS.json: [{"name", "files": [paths] or "folder", "catalogue": path or null,
-// "dir": holding record.json, record.csv and book.pdf, "csv": the CSV's name}].
+// "dir": holding record.json, .csv, .xlsx and book.pdf, "csv": the CSV's name}].
 import { execFileSync } from "node:child_process";
 import { readFileSync, writeFileSync, mkdirSync, truncateSync, openSync, closeSync, rmSync } from "node:fs";
 import { join } from "node:path";
@@ -408,6 +409,13 @@ for (const r of recordsFile ? JSON.parse(readFileSync(recordsFile, "utf8")) : []
     const native = readFileSync(join(r.dir, "record.csv"));
     expect(name === r.csv, `named ${name}, not ${r.csv}`);
     expect(bytes.equals(native), `${bytes.length} bytes against ${native.length}`);
+  });
+  await check(`${r.name}: the record's workbook is the command line's, byte for byte`, async () => {
+    const { name, bytes } = await downloadFrom("save-record-xlsx");
+    const native = readFileSync(join(r.dir, "record.xlsx"));
+    expect(name === r.csv.replace(/csv$/, "xlsx"), `named ${name}`);
+    const at = bytes.findIndex((b, n) => b !== native[n]);
+    expect(bytes.equals(native), `${bytes.length} bytes against ${native.length}, first difference at ${at}`);
   });
   await check(`${r.name}: the yearbook PDF is the command line's book, byte for byte`, async () => {
     const { name, bytes } = await downloadFrom("save-book");

@@ -61,3 +61,22 @@ if(TELLVANE_BUILD_TESTS)
     target_include_directories(nlohmann_json::nlohmann_json SYSTEM INTERFACE ${PROJECT_BINARY_DIR}/json-include)
     set(nlohmann_json_FOUND TRUE)
 endif()
+
+# libxlsxwriter for the record's workbook, with the minizip Debian links it to (a
+# source package of its own, built on the zlib above), as Debian builds it but with
+# the library's own MD5 in place of OpenSSL's (used only to find repeated images).
+tellvane_debian_source(minizip minizip_dir)
+tellvane_debian_source(libxlsxwriter xlsxwriter_dir)
+file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/minizip-include)
+file(CREATE_LINK ${minizip_dir} ${PROJECT_BINARY_DIR}/minizip-include/minizip SYMBOLIC)
+add_library(tellvane_minizip STATIC ${minizip_dir}/ioapi.c ${minizip_dir}/zip.c)
+target_include_directories(tellvane_minizip SYSTEM PUBLIC ${PROJECT_BINARY_DIR}/minizip-include ${minizip_dir})
+target_link_libraries(tellvane_minizip PUBLIC tellvane_zlib)
+target_compile_options(tellvane_minizip PRIVATE -w)
+file(GLOB xlsxwriter_sources ${xlsxwriter_dir}/src/*.c)
+add_library(tellvane_xlsxwriter STATIC ${xlsxwriter_sources} ${xlsxwriter_dir}/third_party/md5/md5.c
+                                       ${xlsxwriter_dir}/third_party/tmpfileplus/tmpfileplus.c)
+target_include_directories(tellvane_xlsxwriter SYSTEM PUBLIC ${xlsxwriter_dir}/include)
+target_compile_definitions(tellvane_xlsxwriter PRIVATE USE_SYSTEM_MINIZIP)
+target_link_libraries(tellvane_xlsxwriter PRIVATE tellvane_minizip)
+target_compile_options(tellvane_xlsxwriter PRIVATE -w)

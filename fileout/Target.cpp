@@ -50,7 +50,8 @@ std::filesystem::path folderOf(const std::filesystem::path& path) {
 std::filesystem::path besideName(const std::filesystem::path& path, const std::string& suffix) {
     static constexpr char kDigits[] = "abcdefghijklmnopqrstuvwxyz234567";
     std::array<unsigned char, 8> noise{};
-    if (::getrandom(noise.data(), noise.size(), 0) != static_cast<ssize_t>(noise.size()))
+    // getentropy rather than getrandom: the browser build's C library has only the former.
+    if (::getentropy(noise.data(), noise.size()) != 0)
         throw accessError(path, "no random name for a temporary", errno);
     std::string name = "." + path.filename().string() + ".";
     for (const unsigned char n : noise) name += kDigits[n % 32];

@@ -14,19 +14,7 @@ std::string quoted(const std::string& cell) {
 }
 
 std::string csvCell(const RecordCell& c) {
-    switch (c.kind) {
-        case RecordCell::Kind::Value:
-            return twoDecimalText(c.number);
-        case RecordCell::Kind::Count:
-            return std::to_string(static_cast<long long>(c.number));
-        case RecordCell::Kind::Date:
-            return isoDate(c.date);
-        case RecordCell::Kind::Text:
-            return quoted(c.text);
-        case RecordCell::Kind::Empty:
-            break;
-    }
-    return {};
+    return c.kind == RecordCell::Kind::Text ? quoted(c.text) : cellText(c);
 }
 
 std::string line(const std::vector<std::string>& cells) {

@@ -113,6 +113,22 @@ const char* kindWord(SeriesKind kind) { return kind == SeriesKind::Discharge ? "
 
 std::string twoDecimalText(double v) { return toUtf8(twoDecimal(v)); }
 
+std::string cellText(const RecordCell& c) {
+    switch (c.kind) {
+        case Kind::Value:
+            return twoDecimalText(c.number);
+        case Kind::Count:
+            return std::to_string(static_cast<long long>(c.number));
+        case Kind::Date:
+            return isoDate(c.date);
+        case Kind::Text:
+            return c.text;
+        case Kind::Empty:
+            break;
+    }
+    return {};
+}
+
 RecordTable recordTable(const StationRecord& r, bool runoffAlways) {
     const Layout l{runoffAlways || r.kind == SeriesKind::Discharge};
     RecordTable t;

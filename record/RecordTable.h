@@ -40,4 +40,8 @@ RecordTable recordTable(const StationRecord& record, bool runoffAlways = false);
 /// A value in the control's two-decimal form, UTF-8.
 std::string twoDecimalText(double v);
 
+/// A cell as every format writes it: a value in the two-decimal form, a count as a
+/// whole number, a date as YYYY-MM-DD, a text as it is, an empty cell empty.
+std::string cellText(const RecordCell& cell);
+
 }  // namespace tellvane

@@ -119,8 +119,8 @@ private:
     std::set<std::pair<dev_t, ino_t>> onTheWay_;
 };
 
-void readDownload(const fs::path& path, StationRecords& records) {
-    readWaterDbFile(readWholeFile(path), path.string(), records);
+void readDownload(const fs::path& path, StationRecords& records, DownloadEncoding encoding) {
+    readWaterDbFile(readWholeFile(path), path.string(), records, encoding);
 }
 
 // A buffer for reading chunks of at most the given number of bytes, left
@@ -197,13 +197,14 @@ std::vector<fs::path> dataFilesOf(const fs::path& path) {
     return walk.files;
 }
 
-StationRecords loadRecords(const std::vector<fs::path>& paths, const std::optional<KeptYears>& kept) {
+StationRecords loadRecords(const std::vector<fs::path>& paths, const std::optional<KeptYears>& kept,
+                           DownloadEncoding encoding) {
     StationRecords records;
     records.keepOnly(kept);
     for (const auto& path : paths)
         for (const auto& file : dataFilesOf(path)) {
             if (lowerExtension(file) == ".dat")
-                readDownload(file, records);
+                readDownload(file, records, encoding);
             else
                 readCsv(file, records);
         }
@@ -211,7 +212,8 @@ StationRecords loadRecords(const std::vector<fs::path>& paths, const std::option
     return records;
 }
 
-StationRecords loadStationYear(const StationRecords& index, const std::u16string& station, int year) {
+StationRecords loadStationYear(const StationRecords& index, const std::u16string& station, int year,
+                               DownloadEncoding encoding) {
     std::map<std::uint32_t, std::vector<FileExtent>> byFile;  // in the order the files were read
     for (const Series* s : index.ofStation(station)) {
         const auto days = s->given.find(year);
@@ -223,7 +225,7 @@ StationRecords loadStationYear(const StationRecords& index, const std::u16string
     for (auto& [file, extents] : byFile) {
         const fs::path path = index.files()[file - 1];
         if (extents.front().end == 0) {
-            readDownload(path, records);
+            readDownload(path, records, encoding);
             continue;
         }
         std::sort(extents.begin(), extents.end(), [](const auto& a, const auto& b) { return a.begin < b.begin; });

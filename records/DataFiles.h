@@ -9,6 +9,7 @@
 
 #include "records/StationCatalogue.h"
 #include "records/StationRecords.h"
+#include "records/WaterDbFile.h"
 
 namespace tellvane {
 
@@ -29,13 +30,17 @@ std::vector<std::filesystem::path> dataFilesOf(const std::filesystem::path& path
 /// as it streams in (each is opened as readWholeFile says). Only the readings of the station-year kept (all when nullopt)
 /// are held. A day given twice at the same resolution fails with InputError naming
 /// both places; daily tables give way to hourly ones (StationRecords::preferHourly).
+/// Downloads are read in the encoding given: a host that decoded them itself (the
+/// browser, into its own file system) hands them over as UTF-8.
 StationRecords loadRecords(const std::vector<std::filesystem::path>& paths,
-                           const std::optional<KeptYears>& kept = std::nullopt);
+                           const std::optional<KeptYears>& kept = std::nullopt,
+                           DownloadEncoding encoding = DownloadEncoding::ShiftJis);
 
 /// The station-year read again on its own from the parts of the files that gave it
 /// in index (records read with nothing kept, say), with its readings kept: what a
 /// host holds to chart one station-year of files too large to hold whole.
-StationRecords loadStationYear(const StationRecords& index, const std::u16string& station, int year);
+StationRecords loadStationYear(const StationRecords& index, const std::u16string& station, int year,
+                               DownloadEncoding encoding = DownloadEncoding::ShiftJis);
 
 /// The station catalogue in the file.
 StationCatalogue loadStationCatalogue(const std::filesystem::path& path);

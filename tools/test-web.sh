@@ -46,5 +46,30 @@ cat >"$work/cases.json" <<CASES
    "stats": "$work/hourly/stats.json", "stem": "301011281104010_2023_discharge"}
 ]
 CASES
+
+# The record and the book of several years, with the catalogue, and of the
+# download folder (both kinds, hourly and daily tables), as the command line writes them.
+tellvane=$native/apps/tellvane/tellvane
+record_and_book() {  # record_and_book OUT ARGS...: OUT/record.json, .csv, .xlsx and OUT/book.pdf
+    local out=$work/$1
+    shift
+    mkdir -p "$out"
+    "$tellvane" record --format json "$@" >"$out/record.json"
+    "$tellvane" record --format csv --out "$out/record.csv" "$@" >/dev/null
+    "$tellvane" record --out "$out/record.xlsx" "$@" >/dev/null
+    XDG_CONFIG_HOME="$work/config" "$tellvane" book --out "$out/book.pdf" "$@" >/dev/null
+}
+python3 tools/make_record_csv.py --years 2021-2023 --out "$work/three_years.csv"
+record_and_book three --data "$work/three_years.csv" --stations "$samples/stations.csv"
+record_and_book folder --data "$moshiri"
+cat >"$work/records.json" <<RECORDS
+[
+  {"name": "three years of hourly CSV with the catalogue", "files": ["$work/three_years.csv"],
+   "catalogue": "$samples/stations.csv", "dir": "$work/three", "csv": "303011283322030_record.csv"},
+  {"name": "the download folder", "folder": "$moshiri", "catalogue": null, "dir": "$work/folder",
+   "csv": "301011281104010_record.csv"}
+]
+RECORDS
 echo "The page in headless Chromium:"
-node --experimental-websocket web/tests/page-test.mjs build/wasm/web/site "$work/cases.json" "$work/page"
+node --experimental-websocket web/tests/page-test.mjs build/wasm/web/site "$work/cases.json" "$work/page" \
+    "$work/records.json"

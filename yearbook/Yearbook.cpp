@@ -111,11 +111,12 @@ void recordPage(pagewriter::PageBook& book, const StationRecord& record, Setting
 }  // namespace
 
 BookSummary writeBook(const BookRequest& request, SettingsStore& settings, const BookListener& listener) {
-    const StationRecords index = loadRecords(request.data, KeptYears{.station = {}, .year = {}, .none = true});
+    const StationRecords index =
+        loadRecords(request.data, KeptYears{.station = {}, .year = {}, .none = true}, request.downloads);
     const StationCatalogue catalogue = request.stations ? loadStationCatalogue(*request.stations) : StationCatalogue{};
     if (listener.planned) listener.planned(plannedYears(index, request));
 
-    pagewriter::PageBook book(request.out.string(), bookTitle(request));
+    pagewriter::PageBook book(request.out.string(), bookTitle(request), request.pageWriter);
     StationPages pages(book, settings);
     BookSummary summary;
     for (const std::u16string& station : bookOrder(index, request.stations)) {
@@ -124,7 +125,7 @@ BookSummary writeBook(const BookRequest& request, SettingsStore& settings, const
         std::map<int, StationRecords> years;
         const auto read = [&](const std::u16string& s, int year) -> const StationRecords& {
             auto [at, added] = years.try_emplace(year);
-            if (added) at->second = loadStationYear(index, s, year);
+            if (added) at->second = loadStationYear(index, s, year, request.downloads);
             return at->second;
         };
         const std::vector<StationRecord> records = buildRecords(

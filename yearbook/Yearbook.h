@@ -12,7 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "pagewriter/PageWriterOptions.h"
 #include "platform/SettingsStore.h"
+#include "records/WaterDbFile.h"
 
 namespace tellvane {
 
@@ -21,6 +23,10 @@ struct BookRequest {
     std::optional<std::filesystem::path> stations;    ///< the station catalogue
     std::optional<int> firstYear, lastYear;           ///< the years to print
     std::filesystem::path out;                        ///< the book's file
+    /// How the downloads' bytes are read: UTF-8 where a host decoded them already.
+    DownloadEncoding downloads = DownloadEncoding::ShiftJis;
+    /// The page writer's options; by default the machine's typefaces.
+    pagewriter::PageWriterOptions pageWriter{};
 };
 
 /// What a host learns as the book is written.

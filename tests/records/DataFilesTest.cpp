@@ -112,6 +112,37 @@ TEST(DataFiles, AStationYearReadAgainFromTheIndexIsTheSame) {
         }
 }
 
+// Downloads a host decoded itself (the browser's file system holds them as UTF-8)
+// give the days and names of the database's own bytes, read whole or year by year.
+TEST(DataFiles, DownloadsDecodedToUtf8ReadAsTheOriginals) {
+    ScratchDir dir;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(kMoshiri)) {
+        if (!entry.is_regular_file()) continue;
+        const auto name = std::filesystem::relative(entry.path(), kMoshiri);
+        std::filesystem::create_directories((dir.path() / name).parent_path());
+        dir.write(name.string(), test::fromShiftJis(readWholeFile(entry.path())));
+    }
+    const StationRecords original = loadRecords({kMoshiri});
+    const StationRecords decoded = loadRecords({dir.path()}, std::nullopt, DownloadEncoding::Utf8);
+    const StationRecords index =
+        loadRecords({dir.path()}, KeptYears{.station = {}, .year = {}, .none = true}, DownloadEncoding::Utf8);
+    ASSERT_EQ(decoded.all().size(), original.all().size());
+    for (std::size_t i = 0; i < original.all().size(); ++i) {
+        const Series& o = original.all()[i];
+        const Series& d = decoded.all()[i];
+        EXPECT_EQ(d.station, o.station);
+        EXPECT_EQ(d.kind, o.kind);
+        EXPECT_EQ(d.days, o.days);
+        ASSERT_TRUE(d.names && o.names);
+        EXPECT_FALSE(o.names->Kansokujo.empty());
+        EXPECT_EQ(d.names->Kansokujo, o.names->Kansokujo);
+        for (const int year : o.years()) {
+            const StationRecords again = loadStationYear(index, o.station, year, DownloadEncoding::Utf8);
+            EXPECT_FALSE(again.ofStation(o.station).empty()) << year;
+        }
+    }
+}
+
 TEST(DataFiles, UnreadableInputNamesTheFile) {
     ScratchDir dir;
     const auto missing = dir.path() / "missing.csv";

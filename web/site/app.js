@@ -7,6 +7,7 @@ let chart = null;       // the module's chart
 let stations = [];      // as the last good load listed them
 let shown = null;       // the station-year drawn, with the request and the files that drew it
 let files = null;       // the files the chart holds, as it read them
+let record = null;      // their record view, as the module laid it out
 const pages = new PlottedPages();
 
 function say(text) {
@@ -79,6 +80,8 @@ async function load(entries, catalogueEntry, keep) {
     }
     files = { names: data.names, texts: data.texts, catalogueName: catalogue.names[0], catalogueText: catalogue.texts[0] };
     stations = a.stations;
+    record = answer(chart.record());
+    showRecord(record);
     showStations(keep);
     draw();
     dataEntries = entries;
@@ -193,6 +196,18 @@ function setUp() {
       say(e.message);
     }
   });
+  $("save-record-csv").addEventListener("click", () => {
+    try {
+      answer(chart.recordCsv());
+      const bytes = chart.recordCsvBytes().slice();  // a view of the module's memory until the next call
+      download(new Blob([bytes], { type: "text/csv" }), recordFileName(record, "csv"));
+    } catch (e) {
+      say(e.message);
+    }
+  });
+  $("save-book").addEventListener("click", () => saveFromPages(() => pages.book(files), "book.pdf"));
+  $("save-record-xlsx").addEventListener("click", () =>
+    saveFromPages(() => pages.workbook(files), recordFileName(record, "xlsx")));
   $("save-pdf").addEventListener("click", () => savePage("pdf"));
   $("save-svg").addEventListener("click", () => savePage("svg"));
   $("language").addEventListener("click", () => {
@@ -235,6 +250,19 @@ async function savePage(format) {
   }
 }
 
+// A file of the files loaded that the plotted page's module writes: the yearbook as
+// `tellvane book` writes it, or the record's workbook.
+async function saveFromPages(write, name) {
+  if (!files) return;
+  try {
+    say(LABELS[language].writing);
+    download(await write(), name);
+    say("");
+  } catch (e) {
+    say(e.message);
+  }
+}
+
 function resize() {
   const area = $("chart-area");
   const a = JSON.parse(chart.resize(area.clientWidth, area.clientHeight));
@@ -261,5 +289,5 @@ window.tellvaneReady = Promise.all([
   chart = new Module.Chart();
   setUp();
   resize();
-  window.tellvanePage = { chart, canvas, statsText, plottedPage };
+  window.tellvanePage = { chart, canvas, statsText, plottedPage, recordView: () => record };
 });

@@ -34,6 +34,10 @@ const LABELS = {
     ranks: ["最大", "豊水", "平水", "低水", "渇水", "最小", "平均"],
     month: "月",
     day: "日",
+    record: "流況表",
+    recordCsv: "流況表を CSV で保存",
+    recordXlsx: "流況表を XLSX で保存",
+    book: "年表 PDF を保存",
   },
   en: {
     title: "Annual chart of daily water levels and discharges",
@@ -67,6 +71,10 @@ const LABELS = {
     ranks: ["Maximum", "High (95th day)", "Normal (185th day)", "Low (275th day)", "Drought (355th day)", "Minimum", "Mean"],
     month: "/",
     day: "",
+    record: "Flow regime table (流況表)",
+    recordCsv: "Save the table as CSV",
+    recordXlsx: "Save the table as XLSX",
+    book: "Save the yearbook PDF",
   },
 };
 

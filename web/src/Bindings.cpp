@@ -33,11 +33,24 @@ public:
     std::string setLimits(const std::string& max, const std::string& min) { return chart_.setLimits(max, min); }
     std::string resize(int width, int height) { return chart_.resize(width, height); }
     std::string stats() { return chart_.stats(); }
+    std::string record() { return chart_.record(); }
+    /// Makes the record's CSV: {} with its bytes in recordCsvBytes, or {"error"}.
+    std::string recordCsv() {
+        csv_ = chart_.recordCsv();
+        return csv_.rfind("{\"error\"", 0) == 0 ? csv_ : "{}";
+    }
+    /// The CSV's bytes as they are, its byte-order mark included (a string handed
+    /// to the page would lose it in decoding), valid until the next recordCsv.
+    emscripten::val recordCsvBytes() const {
+        return emscripten::val(
+            emscripten::typed_memory_view(csv_.size(), reinterpret_cast<const unsigned char*>(csv_.data())));
+    }
 
 private:
     JsCanvas canvas_;
     NoPlotDocuments plots_;
     WebChart chart_;
+    std::string csv_;
 };
 
 }  // namespace
@@ -54,5 +67,8 @@ EMSCRIPTEN_BINDINGS(tellvane) {
         .function("checkLimits", &PageChart::checkLimits)
         .function("setLimits", &PageChart::setLimits)
         .function("resize", &PageChart::resize)
-        .function("stats", &PageChart::stats);
+        .function("stats", &PageChart::stats)
+        .function("record", &PageChart::record)
+        .function("recordCsv", &PageChart::recordCsv)
+        .function("recordCsvBytes", &PageChart::recordCsvBytes);
 }

@@ -10,6 +10,7 @@
 
 #include "pagewriter/PageDocument.h"
 #include "pagewriter/PageErrors.h"
+#include "web/src/WebBook.h"
 #include "web/src/WebChart.h"
 
 namespace tellvane::web {
@@ -32,6 +33,7 @@ class HandedFacePages : public PlotDocumentFactory {
 public:
     void setFace(std::string bytes) {
         auto face = std::make_shared<const std::string>(std::move(bytes));
+        typefaces_ = options(face, false).typefaces;
         pdf_ = std::make_unique<pagewriter::PageDocumentFactory>(options(face, false));
         svg_ = std::make_unique<pagewriter::PageDocumentFactory>(options(face, true));
     }
@@ -41,6 +43,8 @@ public:
         if (!pdf_) throw Error(pagewriter::kNoTypeface, "The page writer found no file of its typeface IPAGothic");
         return (svg ? svg_ : pdf_)->create();
     }
+    /// The typefaces the pages are written with; empty before setFace.
+    const std::vector<pagewriter::TypefaceFiles>& typefaces() const { return typefaces_; }
 
 private:
     static pagewriter::PageWriterOptions options(std::shared_ptr<const std::string> face, bool svg) {
@@ -52,6 +56,7 @@ private:
     }
 
     std::unique_ptr<pagewriter::PageDocumentFactory> pdf_, svg_;
+    std::vector<pagewriter::TypefaceFiles> typefaces_;
 };
 
 /// What write answers: ok with the page's size in bytes, or the reason it failed.
@@ -71,7 +76,12 @@ public:
                      const std::string& catalogueName, const std::string& catalogueText) {
         std::vector<PageFile> files;
         for (std::size_t i = 0; i < names.size() && i < texts.size(); ++i) files.push_back({names[i], texts[i]});
-        return chart_.load(files, {catalogueName, catalogueText});
+        std::string answer = chart_.load(files, {catalogueName, catalogueText});
+        if (answer.rfind("{\"error\"", 0) != 0) {  // the book reads the files the chart holds
+            files_ = std::move(files);
+            catalogue_ = {catalogueName, catalogueText};
+        }
+        return answer;
     }
     std::string choose(const std::string& station, int year, const std::string& kind) {
         return chart_.choose(station, year, kind);
@@ -93,6 +103,25 @@ public:
         std::remove(file.c_str());
         return {true, {}, static_cast<int>(page_.size())};
     }
+    /// Writes the yearbook of the files loaded, bytes() holding it when the answer is ok.
+    PageAnswer book() {
+        page_.clear();
+        if (pages_.typefaces().empty()) return {false, "The page writer found no file of its typeface IPAGothic", 0};
+        if (files_.empty()) return {false, "no data files yet", 0};
+        WebBook written = writeWebBook(files_, catalogue_, pages_.typefaces());
+        if (!written.error.empty()) return {false, written.error, 0};
+        page_ = std::move(written.bytes);
+        return {true, {}, static_cast<int>(page_.size())};
+    }
+    /// Writes the workbook of the files' records, bytes() holding it when the answer is ok.
+    PageAnswer workbook() {
+        page_.clear();
+        if (files_.empty()) return {false, "no data files yet", 0};
+        WebBook written = writeWebWorkbook(chart_.stationRecords());
+        if (!written.error.empty()) return {false, written.error, 0};
+        page_ = std::move(written.bytes);
+        return {true, {}, static_cast<int>(page_.size())};
+    }
     /// The page last written, valid until the next call: the page copies it at once.
     emscripten::val bytes() const {
         return emscripten::val(
@@ -104,6 +133,8 @@ private:
     HandedFacePages pages_;
     WebChart chart_;
     std::string page_;
+    std::vector<PageFile> files_;  // those of the last good load
+    PageFile catalogue_;
 };
 
 }  // namespace
@@ -125,5 +156,7 @@ EMSCRIPTEN_BINDINGS(tellvane_page) {
         .function("setLimits", &PlottedPage::setLimits)
         .function("resize", &PlottedPage::resize)
         .function("write", &PlottedPage::write)
+        .function("book", &PlottedPage::book)
+        .function("workbook", &PlottedPage::workbook)
         .function("bytes", &PlottedPage::bytes);
 }

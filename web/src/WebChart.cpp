@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "common/Text.h"
+#include "record/RecordCsv.h"
 #include "recording/JsonLine.h"
 #include "recording/StatsJson.h"
 #include "records/AxisLimits.h"
@@ -13,6 +14,7 @@
 #include "records/StationCatalogue.h"
 #include "records/WaterDbFile.h"
 #include "records/YearSelection.h"
+#include "web/src/RecordView.h"
 
 namespace tellvane::web {
 namespace {
@@ -155,6 +157,29 @@ std::string WebChart::stats() {
     return guarded([&] {
         if (!source_) return error("no chart yet");
         return statsJson(control_, true, YearCounts{daysWithData(control_.store()), hoursWithReadings(selected_)});
+    }).json;
+}
+
+// Made once for each load, as the page asks for the table and then for its CSV.
+const std::vector<StationRecord>& WebChart::stationRecords() {
+    if (files_ && recordFiles_ != files_) {
+        records_ = recordsOf(files_->records, files_->catalogue, RecordRequest{});
+        recordFiles_ = files_;
+    }
+    return records_;
+}
+
+std::string WebChart::record() {
+    return guarded([&] {
+        if (!files_) return error("no data files yet");
+        return recordViewJson(stationRecords());
+    }).json;
+}
+
+std::string WebChart::recordCsv() {
+    return guarded([&] {
+        if (!files_) return error("no data files yet");
+        return tellvane::recordCsv(stationRecords());
     }).json;
 }
 

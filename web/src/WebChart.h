@@ -14,6 +14,7 @@
 #include "control/TZenzu.h"
 #include "hostkit/HeadlessPlatform.h"
 #include "platform/Platform.h"
+#include "record/StationRecord.h"
 #include "plot/PlotOutput.h"
 #include "records/StationCatalogue.h"
 #include "records/StationRecords.h"
@@ -61,6 +62,15 @@ public:
     std::string resize(int width, int height);
     /// The year's numbers as `tellvane stats` prints them (without its line end).
     std::string stats();
+    /// The 流況表 of every station-kind of the files, as `tellvane record` makes it
+    /// with no choices: see recordViewJson.
+    std::string record();
+    /// The same records as `tellvane record --format csv` writes them (a JSON
+    /// error object when they cannot be made).
+    std::string recordCsv();
+    /// The records record() and recordCsv() show, made once for each load; none
+    /// before the first.
+    const std::vector<StationRecord>& stationRecords();
     /// The plotted page of the chart drawn, written by the control to plotFile() in
     /// the module's file system: {"file"}.
     std::string plot() { return plotted().json; }
@@ -91,6 +101,8 @@ private:
     std::shared_ptr<const Files> shownFiles_;  // what the chart's source reads
     std::unique_ptr<YearBlockSource> source_;
     SelectedYear selected_;  // what the source reads
+    std::shared_ptr<const Files> recordFiles_;  // the files records_ were made of
+    std::vector<StationRecord> records_;
 };
 
 }  // namespace tellvane::web

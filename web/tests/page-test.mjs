@@ -4,16 +4,22 @@
 // chart left as it was, a second load replacing the first, and no request but the
 // page's own.
 //
-// node --experimental-websocket page-test.mjs SITE CASES.json WORK
+// The record view of several years and of a download folder: its tables hold the
+// command line's record; its CSV, its workbook and the yearbook are the command
+// line's bytes.
+//
+// node --experimental-websocket page-test.mjs SITE CASES.json WORK [RECORDS.json]
 // CASES.json: [{"name", "files": [paths], "kind", "png", "pdf", "stats": the command
 // line's output, "stem": the name the page gives the downloads}] drawn at 1024x768.
+// RECORDS.json: [{"name", "files": [paths] or "folder", "catalogue": path or null,
+// "dir": holding record.json, .csv, .xlsx and book.pdf, "csv": the CSV's name}].
 import { execFileSync } from "node:child_process";
 import { readFileSync, writeFileSync, mkdirSync, truncateSync, openSync, closeSync, rmSync } from "node:fs";
 import { join } from "node:path";
 import { launchChromium, openPage } from "./devtools.mjs";
 import { serve } from "./server.mjs";
 
-const [site, casesFile, work] = process.argv.slice(2);
+const [site, casesFile, work, recordsFile] = process.argv.slice(2);
 const samplesDir = new URL("../../samples/", import.meta.url).pathname;
 const cases = JSON.parse(readFileSync(casesFile, "utf8"));
 mkdirSync(work, { recursive: true });
@@ -84,9 +90,18 @@ const picture = () => page.evaluate(`window.tellvanePage.canvas.picture().toData
 const stationsListed = () => page.evaluate(`Array.from(document.getElementById("station").options).map(o => o.value)`);
 
 // Loads files through the file input as a user picks them; waits for the page's answer.
+// The browser raises no change event when the input is given the files it holds
+// already, where a user picking them again would: the test raises it then.
+await page.evaluate(`window.testChanges = 0; document.addEventListener("change", () => ++window.testChanges, true)`);
 async function pick(files, selector = "#data-files") {
   await page.evaluate(`document.getElementById("message").textContent = "…"; window.tellvaneAnswered = false`);
+  const changes = await page.evaluate("window.testChanges");
   await page.setFiles(selector, files);
+  try {
+    await page.until(`window.testChanges > ${changes}`, "a change event", 300);
+  } catch {
+    await page.evaluate(`document.querySelector("${selector}").dispatchEvent(new Event("change", { bubbles: true }))`);
+  }
   await page.until(`document.getElementById("message").textContent !== "…" &&
                     document.getElementById("message").textContent !== LABELS[language].loading`, "the page's answer");
 }
@@ -332,6 +347,84 @@ await check("a second load replaces the first", async () => {
   expect(second.length === 1 && !first.includes(second[0]), `stations ${first} then ${second}`);
   expect((await picture()) !== before, "the chart was not drawn again");
 });
+
+// The record view's tables as the page shows them: per table its caption, its
+// column headers and its rows, each row's heading and cells (text, data-value).
+const recordTables = () => page.evaluate(`Array.from(document.querySelectorAll("#record-tables table"), (t) => ({
+  station: t.dataset.station, kind: t.dataset.kind, caption: t.caption ? t.caption.textContent : "",
+  headers: Array.from(t.tHead.rows[0].cells, (c) => [c.tagName, c.scope, c.textContent]),
+  rows: Array.from(t.tBodies, (b) => Array.from(b.rows, (r) => ({
+    head: [r.cells[0].tagName, r.cells[0].scope, r.cells[0].textContent],
+    cells: Array.from(r.cells).slice(1).map((c) => [c.textContent, c.dataset.value ?? null]) }))).flat() }))`);
+// The record's JSON keys by the column the table gives them.
+const RECORD_COLUMNS = { 最大: "max", 最大月日: "maxDate", 豊水: "high", 平水: "normal", 低水: "low", 渇水: "drought",
+  最小: "min", 最小月日: "minDate", 平均: "mean", 資料日数: "daysWithData", 欠測日数: "missingDays",
+  観測時間数: "hoursWithReadings", "総流出量(10⁶m³)": "runoff" };
+const sameCell = ([text, value], expected, key) => {
+  if (expected === null) return text === "" && value === null;
+  if (key.endsWith("Date")) return text === expected;
+  if (value !== null) return Number(value) === expected;
+  return Number(text) === expected;
+};
+
+for (const r of recordsFile ? JSON.parse(readFileSync(recordsFile, "utf8")) : []) {
+  await check(`${r.name}: the record view's tables hold the command line's record`, async () => {
+    if (r.catalogue) await pick([r.catalogue], "#catalogue");
+    else await pick([], "#catalogue");
+    if (r.folder) await pick([r.folder], "#data-folder");
+    else await pick(r.files);
+    expect((await message()) === "", `message: ${await message()}`);
+    const native = readFileSync(join(r.dir, "record.json"), "utf8").trim().split("\n").map((l) => JSON.parse(l));
+    const tables = await recordTables();
+    expect(tables.length === native.length, `${tables.length} tables for ${native.length} records`);
+    for (const [n, t] of tables.entries()) {
+      const rec = native[n];
+      const where = `${rec.station} ${rec.kind}`;
+      expect(t.station === rec.station && t.kind === rec.kind, `table ${n} is ${t.station} ${t.kind}, not ${where}`);
+      expect(t.caption.startsWith(rec.station) && t.caption.includes(rec.names.name), `${where}: caption ${t.caption}`);
+      expect(t.headers.every(([tag, scope]) => tag === "TH" && scope === "col"), `${where}: headers ${t.headers}`);
+      expect(t.rows.every((row) => row.head[0] === "TH" && row.head[1] === "row"), `${where}: a row without its heading`);
+      const names = t.headers.slice(1).map((h) => h[2]);
+      for (const y of rec.years) {
+        const row = t.rows.find((x) => x.head[2] === String(y.year));
+        expect(row, `${where}: no row for ${y.year}`);
+        for (const [i, header] of names.entries()) {
+          const key = RECORD_COLUMNS[header];
+          if (!key || !(key in y)) continue;
+          expect(sameCell(row.cells[i], y[key], key), `${where} ${y.year} ${header}: ${row.cells[i]} against ${y[key]}`);
+        }
+      }
+      const mean = t.rows.find((x) => x.head[2] === "期間平均");
+      const counted = names.filter((h) => RECORD_COLUMNS[h] && rec.period[RECORD_COLUMNS[h]] !== undefined);
+      expect(mean && counted.length === 7, `${where}: period mean row ${JSON.stringify(mean)}, columns ${counted}`);
+      for (const h of counted) {
+        const i = names.indexOf(h);
+        const expected = rec.period[RECORD_COLUMNS[h]] === null ? null : rec.period[RECORD_COLUMNS[h]].mean;
+        expect(sameCell(mean.cells[i], expected, h), `${where} 期間平均 ${h}: ${mean.cells[i]} against ${expected}`);
+      }
+    }
+  });
+  await check(`${r.name}: the record's CSV is the command line's, byte for byte`, async () => {
+    const { name, bytes } = await downloadFrom("save-record-csv");
+    const native = readFileSync(join(r.dir, "record.csv"));
+    expect(name === r.csv, `named ${name}, not ${r.csv}`);
+    expect(bytes.equals(native), `${bytes.length} bytes against ${native.length}`);
+  });
+  await check(`${r.name}: the record's workbook is the command line's, byte for byte`, async () => {
+    const { name, bytes } = await downloadFrom("save-record-xlsx");
+    const native = readFileSync(join(r.dir, "record.xlsx"));
+    expect(name === r.csv.replace(/csv$/, "xlsx"), `named ${name}`);
+    const at = bytes.findIndex((b, n) => b !== native[n]);
+    expect(bytes.equals(native), `${bytes.length} bytes against ${native.length}, first difference at ${at}`);
+  });
+  await check(`${r.name}: the yearbook PDF is the command line's book, byte for byte`, async () => {
+    const { name, bytes } = await downloadFrom("save-book");
+    const native = readFileSync(join(r.dir, "book.pdf"));
+    expect(name === "book.pdf", `named ${name}`);
+    const at = bytes.findIndex((b, n) => b !== native[n]);
+    expect(bytes.equals(native), `${bytes.length} bytes against ${native.length}, first difference at ${at}`);
+  });
+}
 
 await check("the page asks for nothing but its own files", async () => {
   const foreign = networkRequests.filter((u) => !u.startsWith(server.origin) && !u.startsWith("data:") && !u.startsWith("blob:"));

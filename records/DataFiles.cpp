@@ -207,6 +207,7 @@ StationRecords loadRecords(const std::vector<fs::path>& paths, const std::option
             else
                 readCsv(file, records);
         }
+    records.handOnLast();
     records.preferHourly();
     return records;
 }

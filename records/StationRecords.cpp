@@ -73,6 +73,14 @@ Series& StationRecords::series(const std::u16string& station, SeriesKind kind, R
 
 bool StationRecords::keeps(const Series& series, const CivilDate& date) {
     if (!kept_) return true;
+    if (kept_->eachYear) {
+        if (inTurn_ != &series || inTurnYear_ != date.year) {
+            handOnLast();
+            inTurn_ = const_cast<Series*>(&series);  // one of series_, which this may change
+            inTurnYear_ = date.year;
+        }
+        return true;
+    }
     if (ambiguous_ || kept_->none) return false;
     if ((kept_->station && series.station != *kept_->station) || (kept_->year && date.year != *kept_->year))
         return false;
@@ -93,6 +101,14 @@ void StationRecords::addDay(Series& series, const CivilDate& date, HourCells&& c
     ++year.count;
     addExtent(year.extents, FileExtent{origin.file, origin.line, bytes.first, bytes.second});
     if (keeps(series, date)) series.days.emplace(date, std::move(cells));
+}
+
+void StationRecords::handOnLast() {
+    if (!inTurn_) return;
+    Series& done = *inTurn_;
+    inTurn_ = nullptr;
+    kept_->eachYear(done, inTurnYear_);
+    done.days.clear();  // it held that year alone
 }
 
 void StationRecords::setNames(Series& series, const StationNames& names, const InputPlace& place) {

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -91,6 +92,14 @@ struct KeptYears {
     std::optional<int> year;
     /// Keep no readings at all: the records are then an index of what the files hold.
     bool none = false;
+    /// Keep every station-year in turn (station, year and none are then not
+    /// looked at): when the files move on to another series or year, the one
+    /// before is handed to eachYear and its readings let go, and so is the last
+    /// once the files are read (StationRecords::handOnLast). A station-year the
+    /// files come back to is handed on again, with the days of its second part
+    /// only: whoever takes the years compares the days handed on with
+    /// Series::daysIn once the files are read.
+    std::function<void(const Series& series, int year)> eachYear = nullptr;
 };
 
 class StationRecords {
@@ -109,6 +118,9 @@ public:
                 std::pair<std::uint64_t, std::uint64_t> bytes = {});
     /// Records the names a file gives; names differing from an earlier file's fail.
     void setNames(Series& series, const StationNames& names, const InputPlace& place);
+    /// Hands the station-year being kept to KeptYears::eachYear, if any; called
+    /// once the files are read.
+    void handOnLast();
     /// Where daily year tables and hourly tables give the same station, kind and
     /// year, the hourly days stand and the daily table gives only the days they lack;
     /// a note says so. Called once the files are read.
@@ -134,6 +146,8 @@ private:
     std::optional<std::u16string> firstStation_;  // the answers to the parts kept_ leaves out
     std::optional<int> firstYear_;
     bool ambiguous_ = false;  // a part left out of kept_ has had two answers
+    Series* inTurn_ = nullptr;  // the station-year KeptYears::eachYear is given next
+    int inTurnYear_ = 0;
     std::vector<std::string> files_;
     std::vector<std::string> notes_;
 };

@@ -135,7 +135,7 @@ void OnePassRecords::take(const Series& series, int year) {
         return;
     }
     try {
-        taken.record = recordYear(&series, year, kind);
+        taken.record = recordYear(&series, year, kind, *store_);
         taken.days = series.daysIn(year);
         taken.whole = true;
     } catch (const std::exception&) {
@@ -164,7 +164,7 @@ std::vector<StationRecord> OnePassRecords::records(const StationRecords& index, 
                     held.emplace(loadStationYear(index, station, year));
                     heldYear = year;
                 }
-                return recordYear(seriesOf(*held, station, kind, year, request_), year, kind);
+                return recordYear(seriesOf(*held, station, kind, year, request_), year, kind, *store_);
             },
             out);
     }

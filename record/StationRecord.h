@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <map>
+#include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -88,6 +89,7 @@ private:
 
     RecordRequest request_;
     std::map<Key, Taken> taken_;
+    std::unique_ptr<AnnualStore> store_ = std::make_unique<AnnualStore>();  // for every year in turn
 };
 
 }  // namespace tellvane

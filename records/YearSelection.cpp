@@ -137,6 +137,15 @@ int daysWithData(const AnnualStore& store) {
     return days;
 }
 
+namespace {
+
+bool beginsWithMinus(std::u16string_view text) {
+    const std::size_t first = text.find_first_not_of(u" \t");
+    return first != std::u16string_view::npos && text[first] == u'-';
+}
+
+}  // namespace
+
 long hoursWithReadings(const SelectedYear& selected) {
     if (!selected.series) return 0;
     long hours = 0;
@@ -144,7 +153,8 @@ long hoursWithReadings(const SelectedYear& selected) {
     for (auto it = days.lower_bound({selected.year, 1, 1}); it != days.end() && it->first.year == selected.year; ++it)
         for (const std::u16string& cell : it->second)
             // -999 is the control's own missing marker; the readers let it through.
-            hours += !cell.empty() && leadingNumber(cell) != -999.0 ? 1 : 0;
+            // Only a text whose first non-blank is a minus can read as it.
+            hours += !cell.empty() && (!beginsWithMinus(cell) || leadingNumber(cell) != -999.0) ? 1 : 0;
     return hours;
 }
 

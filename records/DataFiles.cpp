@@ -198,15 +198,22 @@ std::vector<fs::path> dataFilesOf(const fs::path& path) {
 }
 
 StationRecords loadRecords(const std::vector<fs::path>& paths, const std::optional<KeptYears>& kept) {
+    const auto read = [&](StationRecords& into) {
+        for (const auto& path : paths)
+            for (const auto& file : dataFilesOf(path)) {
+                if (lowerExtension(file) == ".dat")
+                    readDownload(file, into);
+                else
+                    readCsv(file, into);
+            }
+    };
     StationRecords records;
     records.keepOnly(kept);
-    for (const auto& path : paths)
-        for (const auto& file : dataFilesOf(path)) {
-            if (lowerExtension(file) == ".dat")
-                readDownload(file, records);
-            else
-                readCsv(file, records);
-        }
+    try {
+        read(records);
+    } catch (const RepeatedDay& repeat) {
+        StationRecords::nameBothPlaces(repeat, read);  // every file again, up to the repeat
+    }
     records.handOnLast();
     records.preferHourly();
     return records;

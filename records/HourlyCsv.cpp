@@ -105,14 +105,21 @@ void readHourlyCsv(const ByteChunks& chunks, const std::string& file, StationRec
 }
 
 void readHourlyCsv(std::string_view text, const std::string& file, StationRecords& records) {
-    bool given = false;
-    readHourlyCsv(
-        [&] {
-            if (given) return std::string_view();
-            given = true;
-            return text;
-        },
-        file, records);
+    const auto read = [&](StationRecords& into) {
+        bool given = false;
+        readHourlyCsv(
+            [&] {
+                if (given) return std::string_view();
+                given = true;
+                return text;
+            },
+            file, into);
+    };
+    try {
+        read(records);
+    } catch (const RepeatedDay& repeat) {
+        StationRecords::nameBothPlaces(repeat, read);  // the text held is read again
+    }
 }
 
 }  // namespace tellvane

@@ -118,6 +118,7 @@ std::vector<StationRecord> recordsReadYearByYear(const StationRecords& index, co
 
 KeptYears OnePassRecords::kept() {
     KeptYears kept;
+    kept.station = request_.station;
     kept.eachYear = [this](const Series& series, int year) { take(series, year); };
     return kept;
 }

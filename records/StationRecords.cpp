@@ -74,6 +74,7 @@ Series& StationRecords::series(const std::u16string& station, SeriesKind kind, R
 bool StationRecords::keeps(const Series& series, const CivilDate& date) {
     if (!kept_) return true;
     if (kept_->eachYear) {
+        if (kept_->station && series.station != *kept_->station) return false;
         if (inTurn_ != &series || inTurnYear_ != date.year) {
             handOnLast();
             inTurn_ = const_cast<Series*>(&series);  // one of series_, which this may change

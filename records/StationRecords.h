@@ -110,8 +110,8 @@ struct KeptYears {
     std::optional<int> year;
     /// Keep no readings at all: the records are then an index of what the files hold.
     bool none = false;
-    /// Keep every station-year in turn (station, year and none are then not
-    /// looked at): when the files move on to another series or year, the one
+    /// Keep every station-year (of the station, if given) in turn (year and none
+    /// are then not looked at): when the files move on to another series or year, the one
     /// before is handed to eachYear and its readings let go, and so is the last
     /// once the files are read (StationRecords::handOnLast). A station-year the
     /// files come back to is handed on again, with the days of its second part

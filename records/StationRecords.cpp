@@ -106,7 +106,8 @@ void StationRecords::addDay(Series& series, const CivilDate& date, HourCells&& c
     year.given[day] = true;
     ++year.count;
     addExtent(year.extents, FileExtent{origin.file, origin.line, bytes.first, bytes.second});
-    if (keeps(series, date)) series.days.emplace(date, std::move(cells));
+    // Days mostly come in order: the end is the place to look first.
+    if (keeps(series, date)) series.days.emplace_hint(series.days.end(), date, std::move(cells));
 }
 
 void StationRecords::handOnLast() {

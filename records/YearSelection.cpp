@@ -140,8 +140,9 @@ int daysWithData(const AnnualStore& store) {
 namespace {
 
 bool beginsWithMinus(std::u16string_view text) {
-    const std::size_t first = text.find_first_not_of(u" \t");
-    return first != std::u16string_view::npos && text[first] == u'-';
+    for (const char16_t c : text)
+        if (c != u' ' && c != u'\t') return c == u'-';
+    return false;
 }
 
 }  // namespace

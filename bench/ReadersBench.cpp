@@ -61,6 +61,14 @@ BENCHMARK(BM_HourlyCsv_KeepOneYear)->Unit(benchmark::kMillisecond);
 void BM_HourlyCsv_KeepNone(benchmark::State& state) { readRecord(state, KeptYears{{}, {}, true}); }
 BENCHMARK(BM_HourlyCsv_KeepNone)->Unit(benchmark::kMillisecond);
 
+// What `tellvane record` does: every station-year kept in turn, then let go.
+void BM_HourlyCsv_KeepEachYearInTurn(benchmark::State& state) {
+    KeptYears kept;
+    kept.eachYear = [](const Series& series, int) { benchmark::DoNotOptimize(series.days.size()); };
+    readRecord(state, kept);
+}
+BENCHMARK(BM_HourlyCsv_KeepEachYearInTurn)->Unit(benchmark::kMillisecond);
+
 void BM_CsvRecords(benchmark::State& state) {
     const std::string& text = recordCsv();
     for (auto _ : state) {

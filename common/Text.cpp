@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 #include "common/CharConv.h"
 #include "common/CheckedInt.h"
@@ -26,6 +27,32 @@ struct Scan {
     std::int64_t mantissa = 0;  // signed: converts to double in one instruction
     int fractionDigits = 0;
 };
+
+// Up to 15 digits and a power of ten up to 1e15 are both exact, so one division
+// gives the correctly rounded value.
+constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// A text that is nothing but a number as the files write readings, [-]digits[.digits]
+// with at most 15 digits, read in one pass to the value scanNumber and readNumber
+// give it; nullopt for any other text. Every reading of a year passes here.
+std::optional<double> plainNumber(std::u16string_view text) {
+    const char16_t* p = text.data();
+    const char16_t* const last = p + text.size();
+    const bool negative = p < last && *p == u'-';
+    if (negative) ++p;
+    std::int64_t mantissa = 0;
+    const char16_t* const first = p;
+    for (; p < last && isDigit(*p) && p - first < 15; ++p) mantissa = mantissa * 10 + (*p - u'0');
+    const long whole = p - first;
+    if (whole == 0) return std::nullopt;
+    long fraction = 0;
+    if (p < last && *p == u'.')
+        for (++p; p < last && isDigit(*p) && whole + fraction < 15; ++p, ++fraction)
+            mantissa = mantissa * 10 + (*p - u'0');
+    if (p != last) return std::nullopt;
+    const double v = static_cast<double>(mantissa) / kPow10[fraction];
+    return negative ? -v : v;
+}
 
 // The longest prefix of text (from pos) that forms a number; end == pos when there
 // is none. Every reading of a year passes here, so the loops work on locals and
@@ -69,10 +96,6 @@ locale_t cLocale() {
 // The number that scanNumber found in text[begin, scan.end).
 double readNumber(std::u16string_view text, std::size_t begin, const Scan& scan) {
     if (scan.simple) {
-        // Up to 15 digits and a power of ten up to 1e15 are both exact, so one
-        // division gives the correctly rounded value.
-        static constexpr double kPow10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                            1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
         const double v = static_cast<double>(scan.mantissa) / kPow10[scan.fractionDigits];
         return scan.negative ? -v : v;
     }
@@ -128,6 +151,7 @@ std::u16string hundredthsText(std::int64_t hundredths) {
 }  // namespace
 
 double leadingNumber(std::u16string_view text) {
+    if (const auto plain = plainNumber(text)) return *plain;
     const std::size_t start = skipBlanks(text, 0);
     const Scan scan = scanNumber(text, start);
     return scan.end == start ? 0.0 : readNumber(text, start, scan);

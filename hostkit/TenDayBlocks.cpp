@@ -31,14 +31,36 @@ BlockSpan blockSpan(int year, int datano) {
     return {month, first, days};
 }
 
-void fillBlock(BlockArray& Suii, const BlockSpan& span, const HourReading& reading) {
-    // Checked before the first cell, so that a bad span leaves no half-filled block.
+namespace {
+
+// Checked before the first cell, so that a bad span leaves no half-filled block.
+void checkSpan(const BlockSpan& span) {
     require(span.month >= 1 && span.month <= 12);
     require(span.days >= 0 && span.days <= kRowsPerBlock);
     require(span.firstDay >= 1 && span.firstDay <= 31 && span.firstDay + span.days - 1 <= 31);
+}
+
+}  // namespace
+
+void fillBlock(BlockArray& Suii, const BlockSpan& span, const HourReading& reading) {
+    checkSpan(span);
     Suii(0, 0) = plainInteger(span.days);
     for (int r = 1; r <= span.days; ++r)
         for (int h = kFirstHour; h <= kLastHour; ++h) Suii(h, r) = reading(span.firstDay + r - 1, h);
+}
+
+void fillBlock(BlockArray& Suii, const BlockSpan& span, const std::function<const DayReadings*(int day)>& day) {
+    checkSpan(span);
+    Suii(0, 0) = plainInteger(span.days);
+    for (int r = 1; r <= span.days; ++r) {
+        const DayReadings* cells = day(span.firstDay + r - 1);
+        for (int h = kFirstHour; h <= kLastHour; ++h) {
+            if (cells)
+                Suii(h, r) = (*cells)[static_cast<std::size_t>(h - kFirstHour)];
+            else
+                Suii(h, r).clear();
+        }
+    }
 }
 
 }  // namespace tellvane

@@ -3,6 +3,7 @@
 // cells are laid out. An argument outside the range given fails with the control's
 // Subscript out of range (error 9), as an index into the year would.
 
+#include <array>
 #include <functional>
 #include <string>
 
@@ -29,5 +30,13 @@ using HourReading = std::function<std::u16string(int day, int hour)>;
 /// span's month is 1-12 and its days (at most 11, the block's rows) lie within days
 /// 1-31; Suii is left as it was when they do not.
 void fillBlock(BlockArray& Suii, const BlockSpan& span, const HourReading& reading);
+
+/// The 24 readings of a day (hours 1-24), for a host that holds them so.
+using DayReadings = std::array<std::u16string, 24>;
+
+/// The same, a day at a time: day(d) gives the readings of day d, nullptr for none.
+/// Each cell is copied into the block's own string, so a year of blocks builds no
+/// string of its own.
+void fillBlock(BlockArray& Suii, const BlockSpan& span, const std::function<const DayReadings*(int day)>& day);
 
 }  // namespace tellvane

@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <utility>
 
 #include "records/DataFiles.h"
 
@@ -45,8 +46,13 @@ StationNames namesOf(const StationRecords& records, const std::u16string& statio
     return {};
 }
 
+// The record of a station-year of one kind; read(year) is asked once a year, before
+// the kinds of that year.
+using YearOfKind = std::function<YearRecord(SeriesKind kind, int year)>;
+
 void recordStation(const StationRecords& records, const std::u16string& station, const StationCatalogue& catalogue,
-                   const RecordRequest& request, const StationYearReader& read, std::vector<StationRecord>& out) {
+                   const RecordRequest& request, const std::function<void(int year)>& read, const YearOfKind& yearOf,
+                   std::vector<StationRecord>& out) {
     const auto years = yearsByKind(records, station, request);
     std::set<int> withDays;
     for (const auto& [kind, ys] : years) withDays.insert(ys.begin(), ys.end());
@@ -61,11 +67,10 @@ void recordStation(const StationRecords& records, const std::u16string& station,
         for (int y = *ys.begin(); y <= *ys.rbegin(); ++y) r.years.push_back({.year = y});
     }
     for (const int year : withDays) {
-        const StationRecords& held = read(station, year);
+        read(year);
         for (auto& [kind, r] : byKind) {
             if (year < r.years.front().year || year > r.years.back().year) continue;
-            YearRecord& slot = r.years[static_cast<std::size_t>(year - r.years.front().year)];
-            slot = recordYear(seriesOf(held, station, kind, year, request), year, kind);
+            r.years[static_cast<std::size_t>(year - r.years.front().year)] = yearOf(kind, year);
         }
     }
     for (auto& [kind, r] : byKind) {
@@ -82,9 +87,16 @@ void recordStation(const StationRecords& records, const std::u16string& station,
 std::vector<StationRecord> buildRecords(const StationRecords& records, const StationCatalogue& catalogue,
                                         const RecordRequest& request, const StationYearReader& read) {
     std::vector<StationRecord> out;
-    for (const std::u16string& station : records.stations())
-        if (!request.station || *request.station == station)
-            recordStation(records, station, catalogue, request, read, out);
+    for (const std::u16string& station : records.stations()) {
+        if (request.station && *request.station != station) continue;
+        const StationRecords* held = nullptr;
+        recordStation(
+            records, station, catalogue, request, [&](int year) { held = &read(station, year); },
+            [&](SeriesKind kind, int year) {
+                return recordYear(seriesOf(*held, station, kind, year, request), year, kind);
+            },
+            out);
+    }
     return out;
 }
 
@@ -102,6 +114,62 @@ std::vector<StationRecord> recordsReadYearByYear(const StationRecords& index, co
         held = std::make_unique<StationRecords>(loadStationYear(index, station, year));
         return *held;
     });
+}
+
+KeptYears OnePassRecords::kept() {
+    KeptYears kept;
+    kept.station = request_.station;
+    kept.eachYear = [this](const Series& series, int year) { take(series, year); };
+    return kept;
+}
+
+void OnePassRecords::take(const Series& series, int year) {
+    const SeriesKind kind = kindOf(series, request_);
+    if ((request_.station && series.station != *request_.station) || !inRange(year, request_) ||
+        (request_.kind && kind != *request_.kind))
+        return;
+    const auto [at, fresh] = taken_.try_emplace(Key{series.station, series.kind, series.resolution, year});
+    Taken& taken = at->second;
+    taken.whole = false;
+    if (!fresh) {  // the files came back to it: it is read again whole in its turn
+        taken.record = {};
+        return;
+    }
+    try {
+        taken.record = recordYear(&series, year, kind, *store_);
+        taken.days = series.daysIn(year);
+        taken.whole = true;
+    } catch (const std::exception&) {
+        // Read again in its turn, where the fault is reported after every fault of
+        // the files, as when the years are read one by one.
+    }
+}
+
+std::vector<StationRecord> OnePassRecords::records(const StationRecords& index, const StationCatalogue& catalogue) {
+    std::vector<StationRecord> out;
+    for (const std::u16string& station : index.stations()) {
+        if (request_.station && *request_.station != station) continue;
+        std::optional<StationRecords> held;  // the year read again, when one is
+        int heldYear = 0;
+        recordStation(
+            index, station, catalogue, request_, [](int) {},
+            [&](SeriesKind kind, int year) {
+                const Series* series = seriesOf(index, station, kind, year, request_);
+                if (series) {
+                    const auto at = taken_.find(Key{station, series->kind, series->resolution, year});
+                    if (at != taken_.end() && at->second.whole && at->second.days == series->daysIn(year))
+                        return std::move(at->second.record);
+                }
+                if (!held || heldYear != year) {
+                    held.reset();  // the year before goes before the next is read
+                    held.emplace(loadStationYear(index, station, year));
+                    heldYear = year;
+                }
+                return recordYear(seriesOf(*held, station, kind, year, request_), year, kind, *store_);
+            },
+            out);
+    }
+    return out;
 }
 
 }  // namespace tellvane

@@ -4,7 +4,10 @@
 
 #include <functional>
 #include <optional>
+#include <map>
+#include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "record/RecordPeriod.h"
@@ -55,5 +58,38 @@ std::vector<StationRecord> recordsOf(const StationRecords& records, const Statio
 /// memory follows a year, not the files.
 std::vector<StationRecord> recordsReadYearByYear(const StationRecords& index, const StationCatalogue& catalogue,
                                                  const RecordRequest& request);
+
+/// The records read in one pass over the files where the files allow it: each
+/// station-year is recorded as the files move on from it (KeptYears::eachYear), so
+/// that memory follows a year and the files are read once. A station-year whose days
+/// do not come together (files in no order of station and year, an hourly year
+/// completed by a daily table) is read again on its own, as recordsReadYearByYear
+/// does; the records are the same either way.
+class OnePassRecords {
+public:
+    explicit OnePassRecords(RecordRequest request) : request_(std::move(request)) {}
+    OnePassRecords(const OnePassRecords&) = delete;
+    OnePassRecords& operator=(const OnePassRecords&) = delete;
+
+    /// What the files are to be read with (loadRecords); it refers to this object.
+    KeptYears kept();
+    /// The records of the files read with kept() into index; the years recorded in
+    /// the pass are handed over, so this is asked once.
+    std::vector<StationRecord> records(const StationRecords& index, const StationCatalogue& catalogue);
+
+private:
+    struct Taken {
+        YearRecord record;
+        int days = 0;        // given when it was recorded
+        bool whole = false;  // recorded once, without a fault
+    };
+    using Key = std::tuple<std::u16string, SeriesKind, Resolution, int>;
+
+    void take(const Series& series, int year);
+
+    RecordRequest request_;
+    std::map<Key, Taken> taken_;
+    std::unique_ptr<AnnualStore> store_ = std::make_unique<AnnualStore>();  // for every year in turn
+};
 
 }  // namespace tellvane

@@ -103,6 +103,11 @@ MonthSummary monthSummary(const YearRecord& year, int month) {
 }
 
 YearRecord recordYear(const Series* series, int year, SeriesKind kind) {
+    const auto store = std::make_unique<AnnualStore>();
+    return recordYear(series, year, kind, *store);
+}
+
+YearRecord recordYear(const Series* series, int year, SeriesKind kind, AnnualStore& store) {
     SelectedYear selected;
     selected.year = year;
     selected.series = series;
@@ -115,10 +120,9 @@ YearRecord recordYear(const Series* series, int year, SeriesKind kind) {
         source.GetBlockData(datano, Suii, ret);
         return ret;
     };
-    auto store = std::make_unique<AnnualStore>();
     // A year without a day is not loaded: its record is the emptied store's.
-    if (assembleYear(*store, {mode, txtMax, txtMin}, request) == Assembly::BlockNotLoaded) store->clear();
-    return yearOfStore(*store, year, kind, hoursWithReadings(selected));
+    if (assembleYear(store, {mode, txtMax, txtMin}, request) == Assembly::BlockNotLoaded) store.clear();
+    return yearOfStore(store, year, kind, hoursWithReadings(selected));
 }
 
 }  // namespace tellvane

@@ -58,6 +58,9 @@ int daysNeeded(StatSlot slot);
 /// The year of the series (nullptr: none) assembled as the control assembles it,
 /// with the control's Mode for the kind: "7" for discharge, "1" otherwise.
 YearRecord recordYear(const Series* series, int year, SeriesKind kind);
+/// The same, assembled in the store given: a caller recording many years keeps one
+/// store rather than building one a year.
+YearRecord recordYear(const Series* series, int year, SeriesKind kind, AnnualStore& store);
 
 /// The record of a year already in the store (after a complete assembly); the
 /// hours are the caller's, as they come from the readings, not the store.

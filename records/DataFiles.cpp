@@ -24,7 +24,9 @@ namespace fs = std::filesystem;
 
 // A download of the database is a month or a year of one station: tens of kilobytes.
 constexpr std::uintmax_t kLargestDownload = 16u << 20;
-constexpr std::size_t kChunkBytes = 1u << 20;
+// Small enough that a chunk is still in the core's cache when the rows are read
+// from it: 64 KB read the 50-year file faster than 1 MB (about 5 ms of 55 a record).
+constexpr std::size_t kChunkBytes = 1u << 16;
 
 std::string lowerExtension(const fs::path& path) {
     std::string ext = path.extension().string();
@@ -124,7 +126,7 @@ void readDownload(const fs::path& path, StationRecords& records, DownloadEncodin
 }
 
 // A buffer for reading chunks of at most the given number of bytes, left
-// uninitialised: a small file's read should not pay for clearing a megabyte.
+// uninitialised: a small file's read should not pay for clearing it.
 std::unique_ptr<char[]> chunkBuffer(std::uintmax_t bytes) {
     return std::unique_ptr<char[]>(
         new char[static_cast<std::size_t>(std::clamp<std::uintmax_t>(bytes, 1, kChunkBytes))]);
@@ -199,15 +201,23 @@ std::vector<fs::path> dataFilesOf(const fs::path& path) {
 
 StationRecords loadRecords(const std::vector<fs::path>& paths, const std::optional<KeptYears>& kept,
                            DownloadEncoding encoding) {
+    const auto read = [&](StationRecords& into) {
+        for (const auto& path : paths)
+            for (const auto& file : dataFilesOf(path)) {
+                if (lowerExtension(file) == ".dat")
+                    readDownload(file, into, encoding);
+                else
+                    readCsv(file, into);
+            }
+    };
     StationRecords records;
     records.keepOnly(kept);
-    for (const auto& path : paths)
-        for (const auto& file : dataFilesOf(path)) {
-            if (lowerExtension(file) == ".dat")
-                readDownload(file, records, encoding);
-            else
-                readCsv(file, records);
-        }
+    try {
+        read(records);
+    } catch (const RepeatedDay& repeat) {
+        StationRecords::nameBothPlaces(repeat, read);  // every file again, up to the repeat
+    }
+    records.handOnLast();
     records.preferHourly();
     return records;
 }

@@ -44,7 +44,7 @@ public:
         for (std::size_t h = 0; h < 24; ++h) texts[h] = hourReading(cells[h + 2], static_cast<int>(h + 1), place);
         // One set of cells for every row: addDay leaves it empty (moved from) or untouched.
         if (records_.keeps(series, *date))
-            for (std::size_t h = 0; h < 24; ++h) hours_[h].assign(texts[h].begin(), texts[h].end());  // ASCII
+            for (std::size_t h = 0; h < 24; ++h) widen(texts[h], hours_[h]);
         records_.addDay(series, *date, std::move(hours_), place, {record.begin, record.end});
         for (std::u16string& cell : hours_) cell.clear();
     }
@@ -52,6 +52,13 @@ public:
     bool headerSeen() const { return headerSeen_; }
 
 private:
+    // The ASCII text of a reading as UTF-16, in place: assigning from a range of
+    // another character type would build a temporary string first.
+    static void widen(std::string_view text, std::u16string& cell) {
+        cell.resize(text.size());
+        std::copy(text.begin(), text.end(), cell.begin());
+    }
+
     // The date, read from its bytes when they are ASCII (always, in a good file).
     std::optional<CivilDate> dateOf(std::string_view cell, const InputPlace& place) {
         std::u16string_view text;
@@ -105,14 +112,21 @@ void readHourlyCsv(const ByteChunks& chunks, const std::string& file, StationRec
 }
 
 void readHourlyCsv(std::string_view text, const std::string& file, StationRecords& records) {
-    bool given = false;
-    readHourlyCsv(
-        [&] {
-            if (given) return std::string_view();
-            given = true;
-            return text;
-        },
-        file, records);
+    const auto read = [&](StationRecords& into) {
+        bool given = false;
+        readHourlyCsv(
+            [&] {
+                if (given) return std::string_view();
+                given = true;
+                return text;
+            },
+            file, into);
+    };
+    try {
+        read(records);
+    } catch (const RepeatedDay& repeat) {
+        StationRecords::nameBothPlaces(repeat, read);  // the text held is read again
+    }
 }
 
 }  // namespace tellvane

@@ -73,6 +73,15 @@ Series& StationRecords::series(const std::u16string& station, SeriesKind kind, R
 
 bool StationRecords::keeps(const Series& series, const CivilDate& date) {
     if (!kept_) return true;
+    if (kept_->eachYear) {
+        if (kept_->station && series.station != *kept_->station) return false;
+        if (inTurn_ != &series || inTurnYear_ != date.year) {
+            handOnLast();
+            inTurn_ = const_cast<Series*>(&series);  // one of series_, which this may change
+            inTurnYear_ = date.year;
+        }
+        return true;
+    }
     if (ambiguous_ || kept_->none) return false;
     if ((kept_->station && series.station != *kept_->station) || (kept_->year && date.year != *kept_->year))
         return false;
@@ -85,14 +94,44 @@ bool StationRecords::keeps(const Series& series, const CivilDate& date) {
 void StationRecords::addDay(Series& series, const CivilDate& date, HourCells&& cells, const InputPlace& place,
                             std::pair<std::uint64_t, std::uint64_t> bytes) {
     YearDays& year = series.given[date.year];
-    DayOrigin& origin = year.origin[static_cast<std::size_t>(dayOfYear(date))];
-    if (origin.file != 0)
-        throw place.error("station " + shownName(series.station) + " has " + isoDate(date) + " twice: first at " +
-                          placeOf(origin));
-    origin = {fileIndex(place.file), static_cast<std::uint32_t>(place.line)};
+    const auto day = static_cast<std::size_t>(dayOfYear(date));
+    const bool traced = traced_ && traced_->first == series.station && traced_->second == date.year;
+    const DayOrigin origin{fileIndex(place.file), static_cast<std::uint32_t>(place.line)};
+    if (year.given[day]) {
+        const std::string what = "station " + shownName(series.station) + " has " + isoDate(date) + " twice";
+        if (traced) throw place.error(what + ": first at " + placeOf(origins_[&series][day]));
+        throw RepeatedDay(place, what + ": first in " + filesOf(year), series.station, date.year);
+    }
+    if (traced) origins_[&series][day] = origin;
+    year.given[day] = true;
     ++year.count;
     addExtent(year.extents, FileExtent{origin.file, origin.line, bytes.first, bytes.second});
-    if (keeps(series, date)) series.days.emplace(date, std::move(cells));
+    // Days mostly come in order: the end is the place to look first.
+    if (keeps(series, date)) series.days.emplace_hint(series.days.end(), date, std::move(cells));
+}
+
+void StationRecords::handOnLast() {
+    if (!inTurn_) return;
+    Series& done = *inTurn_;
+    inTurn_ = nullptr;
+    kept_->eachYear(done, inTurnYear_);
+    done.days.clear();  // it held that year alone
+}
+
+void StationRecords::trace(const std::u16string& station, int year) { traced_.emplace(station, year); }
+
+void StationRecords::nameBothPlaces(const RepeatedDay& repeat, const std::function<void(StationRecords&)>& read) {
+    StationRecords again;
+    again.keepOnly(KeptYears{.station = {}, .year = {}, .none = true});
+    again.trace(repeat.station(), repeat.year());
+    try {
+        read(again);
+    } catch (const RepeatedDay&) {
+        // another station-year cannot come first: the first read met no fault before
+    } catch (const InputError& named) {
+        if (named.file() == repeat.file() && named.line() == repeat.line()) throw;
+    }
+    throw repeat;
 }
 
 void StationRecords::setNames(Series& series, const StationNames& names, const InputPlace& place) {
@@ -118,15 +157,10 @@ void StationRecords::preferHourly() {
                 continue;
             }
             const int hourlyDays = hours->second.count;
-            std::string dailyFile;
-            for (std::size_t d = 0; d < 366; ++d) {
-                const DayOrigin from = it->second.origin[d];
-                if (from.file == 0) continue;
-                dailyFile = files_[from.file - 1];
-                if (hours->second.origin[d].file != 0) continue;
-                hours->second.origin[d] = from;
-                ++hours->second.count;
-            }
+            const std::string dailyFile = filesOf(it->second);
+            const std::bitset<366> added = it->second.given & ~hours->second.given;
+            hours->second.given |= added;
+            hours->second.count += static_cast<int>(added.count());
             for (auto day = daily.days.lower_bound({year, 1, 1}); day != daily.days.end() && day->first.year == year;)
                 if (!hourly->days.contains(day->first))
                     hourly->days.insert(daily.days.extract(day++));
@@ -165,6 +199,17 @@ std::uint32_t StationRecords::fileIndex(const std::string& file) {
     if (it != files_.end()) return static_cast<std::uint32_t>(it - files_.begin() + 1);
     files_.push_back(file);
     return static_cast<std::uint32_t>(files_.size());
+}
+
+std::string StationRecords::filesOf(const YearDays& days) const {
+    std::vector<std::uint32_t> seen;
+    std::string names;
+    for (const FileExtent& e : days.extents) {
+        if (std::find(seen.begin(), seen.end(), e.file) != seen.end()) continue;
+        seen.push_back(e.file);
+        names += (names.empty() ? "" : " or ") + files_[e.file - 1];
+    }
+    return names;
 }
 
 std::string StationRecords::placeOf(const DayOrigin& origin) const {

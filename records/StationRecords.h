@@ -8,8 +8,10 @@
 // that a host showing one station-year of a large file holds that year, not the file.
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -65,8 +67,10 @@ struct FileExtent {
 
 /// The days of one year a series was given, by day of the year (0 for 1 January),
 /// and the parts of the files that gave them, to read the year again on its own.
+/// Where each day was given is not kept (a year of a large file would cost kilobytes):
+/// a day given twice is looked for again (StationRecords::nameBothPlaces).
 struct YearDays {
-    std::array<DayOrigin, 366> origin{};
+    std::bitset<366> given;
     int count = 0;
     std::vector<FileExtent> extents;
 };
@@ -89,6 +93,21 @@ struct Series {
     int daysIn(int year) const;
 };
 
+/// A day a series is given a second time, found where the first place is not known:
+/// the message names the files that may hold it. A reader that can read its input
+/// again names the first place (StationRecords::nameBothPlaces).
+class RepeatedDay : public InputError {
+public:
+    RepeatedDay(const InputPlace& place, std::string message, std::u16string station, int year)
+        : InputError(place.file, place.line, std::move(message)), station_(std::move(station)), year_(year) {}
+    const std::u16string& station() const noexcept { return station_; }
+    int year() const noexcept { return year_; }
+
+private:
+    std::u16string station_;
+    int year_;
+};
+
 /// The station-year whose readings a host keeps; a part left out is the first the
 /// files give. Once the files give a second one for a part left out, the request
 /// cannot be answered without a choice, and no further readings are kept.
@@ -97,6 +116,14 @@ struct KeptYears {
     std::optional<int> year;
     /// Keep no readings at all: the records are then an index of what the files hold.
     bool none = false;
+    /// Keep every station-year (of the station, if given) in turn (year and none
+    /// are then not looked at): when the files move on to another series or year, the one
+    /// before is handed to eachYear and its readings let go, and so is the last
+    /// once the files are read (StationRecords::handOnLast). A station-year the
+    /// files come back to is handed on again, with the days of its second part
+    /// only: whoever takes the years compares the days handed on with
+    /// Series::daysIn once the files are read.
+    std::function<void(const Series& series, int year)> eachYear = nullptr;
 };
 
 class StationRecords {
@@ -109,12 +136,25 @@ public:
     /// Whether addDay keeps the readings of the day; a reader may then skip building them.
     bool keeps(const Series& series, const CivilDate& date);
     /// Adds a day, with its readings when kept; a day the series already holds fails
-    /// at the place, naming the file and line that gave it first. bytes is the
+    /// at the place with RepeatedDay, or naming the file and line that gave it first
+    /// where the station-year is traced (trace). bytes is the
     /// part of the file that gave it (begin and end 0: the whole file).
     void addDay(Series& series, const CivilDate& date, HourCells&& cells, const InputPlace& place,
                 std::pair<std::uint64_t, std::uint64_t> bytes = {});
+    /// Keeps where each day of the station-year is given, to name both places of a
+    /// day given twice.
+    void trace(const std::u16string& station, int year);
+    /// Throws the error of the repeat naming both places: read, given fresh records
+    /// that trace the repeat's station-year, reads again what was read when the
+    /// repeat was found (the same inputs, in the same order). Where the first place
+    /// is not in what read gives, the repeat itself is thrown.
+    [[noreturn]] static void nameBothPlaces(const RepeatedDay& repeat,
+                                            const std::function<void(StationRecords&)>& read);
     /// Records the names a file gives; names differing from an earlier file's fail.
     void setNames(Series& series, const StationNames& names, const InputPlace& place);
+    /// Hands the station-year being kept to KeptYears::eachYear, if any; called
+    /// once the files are read.
+    void handOnLast();
     /// Where daily year tables and hourly tables give the same station, kind and
     /// year, the hourly days stand and the daily table gives only the days they lack;
     /// a note says so. Called once the files are read.
@@ -134,12 +174,17 @@ public:
 private:
     std::uint32_t fileIndex(const std::string& file);
     std::string placeOf(const DayOrigin& origin) const;
+    std::string filesOf(const YearDays& days) const;  // the files that gave days of the year
 
     std::deque<Series> series_;  // a deque keeps references to a series valid as others are added
     std::optional<KeptYears> kept_;
     std::optional<std::u16string> firstStation_;  // the answers to the parts kept_ leaves out
     std::optional<int> firstYear_;
     bool ambiguous_ = false;  // a part left out of kept_ has had two answers
+    std::optional<std::pair<std::u16string, int>> traced_;
+    std::map<const Series*, std::array<DayOrigin, 366>> origins_;  // of the station-year traced
+    Series* inTurn_ = nullptr;  // the station-year KeptYears::eachYear is given next
+    int inTurnYear_ = 0;
     std::vector<std::string> files_;
     std::vector<std::string> notes_;
 };

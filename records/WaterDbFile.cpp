@@ -164,7 +164,11 @@ void readWaterDbFile(std::string_view bytes, const std::string& file, StationRec
                      DownloadEncoding encoding) {
     const std::vector<std::u16string> lines = decodedLines(bytes, file, encoding);
     const WaterDbHeader header = parseWaterDbHeader(lines, file);
-    RowReader(file, header, records).read(lines);
+    try {
+        RowReader(file, header, records).read(lines);
+    } catch (const RepeatedDay& repeat) {
+        StationRecords::nameBothPlaces(repeat, [&](StationRecords& again) { RowReader(file, header, again).read(lines); });
+    }
 }
 
 }  // namespace tellvane

@@ -17,16 +17,9 @@ YearBlockSource::YearBlockSource(const Series* series, int year, StationNames na
 void YearBlockSource::GetBlockData(std::int32_t& datano, BlockArray& Suii, bool& ret) {
     if (!loaded_ || datano < 1 || datano > kBlocksPerYear) return;
     const BlockSpan span = blockSpan(year_, datano);
-    const HourCells* cells = nullptr;
-    int cellsDay = 0;
-    static const std::u16string kEmpty;
-    fillBlock(Suii, span, [&](int day, int hour) -> std::u16string {
-        if (day != cellsDay) {
-            const auto it = series_->days.find(CivilDate{year_, span.month, day});
-            cells = it == series_->days.end() ? nullptr : &it->second;
-            cellsDay = day;
-        }
-        return cells ? (*cells)[static_cast<std::size_t>(hour - 1)] : kEmpty;
+    fillBlock(Suii, span, [&](int day) -> const HourCells* {
+        const auto it = series_->days.find(CivilDate{year_, span.month, day});
+        return it == series_->days.end() ? nullptr : &it->second;
     });
     ret = true;
 }

@@ -89,13 +89,20 @@ int chosenYear(const StationRecords& records, const std::u16string& station, con
     return *years.begin();
 }
 
+bool beginsWithMinus(std::u16string_view text) {
+    for (const char16_t c : text)
+        if (c != u' ' && c != u'\t') return c == u'-';
+    return false;
+}
+
 // The cells of the year that hold a reading.
 long countReadings(const Series& series, int year) {
     long hours = 0;
     for (auto it = series.days.lower_bound({year, 1, 1}); it != series.days.end() && it->first.year == year; ++it)
         for (const std::u16string& cell : it->second)
             // -999 is the control's own missing marker; the readers let it through.
-            hours += !cell.empty() && leadingNumber(cell) != -999.0 ? 1 : 0;
+            // Only a text whose first non-blank is a minus can read as it.
+            hours += !cell.empty() && (!beginsWithMinus(cell) || leadingNumber(cell) != -999.0) ? 1 : 0;
     return hours;
 }
 

@@ -107,12 +107,13 @@ int runRecord(const RecordOptions& options, std::ostream& out, std::ostream& err
         return kBadInput;
     }
     return guarded(err, [&] {
-        // Only an index: each station-year is read again on its own when its turn comes.
-        const auto files =
-            loadFiles(options.data, options.stations, KeptYears{.station = {}, .year = {}, .none = true});
-        printNotes(files->records, nullptr, err);
+        // Each station-year is recorded as the files move on from it; one whose days
+        // do not come together is read again on its own when its turn comes.
         const RecordRequest request = requestOf(options);
-        const std::vector<StationRecord> records = recordsReadYearByYear(files->records, files->catalogue, request);
+        OnePassRecords pass(request);
+        const auto files = loadFiles(options.data, options.stations, pass.kept());
+        printNotes(files->records, nullptr, err);
+        const std::vector<StationRecord> records = pass.records(files->records, files->catalogue);
         if (records.empty()) {
             const std::string what = request.station ? "station " + shownName(*request.station) : "the data";
             err << "tellvane: " << what << " has no " << (options.kind ? *options.kind + " " : "") << "readings"

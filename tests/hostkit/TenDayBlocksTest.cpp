@@ -2,6 +2,8 @@
 // outside their ranges refused as the control refuses a bad index.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include <climits>
 
 #include "common/Text.h"
@@ -95,6 +97,22 @@ TEST(TenDayBlocks, FillTheDaysOfTheSpanAndTheirCount) {
     EXPECT_EQ(Suii(0, 0), u"9");
     EXPECT_EQ(Suii(1, 1), u"2101");
     EXPECT_EQ(Suii(24, 9), u"2924");
+}
+
+// A day at a time gives the block the hour-by-hour way gives, a day without
+// readings emptying the cells a block used before held.
+TEST(TenDayBlocks, FillADayAtATimeAsHourByHour) {
+    const auto reading = [](int day, int hour) { return day == 23 ? u"" : plainInteger(day * 100 + hour); };
+    std::map<int, DayReadings> days;
+    for (int d = 21; d <= 29; ++d)
+        if (d != 23)
+            for (int h = 1; h <= 24; ++h) days[d][static_cast<std::size_t>(h - 1)] = reading(d, h);
+    BlockArray hourly, daily;
+    fillBlock(hourly, blockSpan(2024, 6), reading);
+    for (int r = 1; r <= 9; ++r) daily(5, r) = u"left from before";
+    fillBlock(daily, blockSpan(2024, 6), [&](int d) { return days.contains(d) ? &days.at(d) : nullptr; });
+    for (int r = 0; r <= 9; ++r)
+        for (int h = 0; h <= 24; ++h) EXPECT_EQ(daily(h, r), hourly(h, r)) << "row " << r << " hour " << h;
 }
 
 }  // namespace

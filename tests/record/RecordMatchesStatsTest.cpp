@@ -88,6 +88,14 @@ void expectSameRecords(const std::vector<StationRecord>& a, const std::vector<St
     }
 }
 
+// The records of the files read in one pass, the years whose days do not come
+// together read again.
+std::vector<StationRecord> readInOnePass(const std::filesystem::path& path) {
+    OnePassRecords pass({});
+    const StationRecords index = loadRecords({path}, pass.kept());
+    return pass.records(index, {});
+}
+
 // Every year of every record of the files against the control; the record read
 // year by year from an index against the one built from the readings held.
 int checkFiles(const std::filesystem::path& path) {
@@ -95,6 +103,7 @@ int checkFiles(const std::filesystem::path& path) {
     const StationRecords index = loadRecords({path}, KeptYears{.station = {}, .year = {}, .none = true});
     const auto records = recordsOf(whole, {}, {});
     expectSameRecords(records, recordsReadYearByYear(index, {}, {}));
+    expectSameRecords(records, readInOnePass(path));
     int years = 0;
     for (const StationRecord& r : records)
         for (const YearRecord& y : r.years) {
@@ -128,8 +137,15 @@ TEST(RecordMatchesStats, EveryYearOfGeneratedData) {
         return test::hundredths((y * 37 + m * 101 + d * 13 + h * 7) % 997 - 200);
     };
     test::ScratchDir dir;
-    dir.write("g.csv", test::generatedCsv("303011283322030", 2015, 2024, reading));
+    const std::string csv = test::generatedCsv("303011283322030", 2015, 2024, reading);
+    dir.write("g.csv", csv);
     EXPECT_EQ(checkFiles(dir.path() / "g.csv"), 10);
+    // The same rows out of order: 2016 from July on after the rest, a station-year
+    // the files come back to, which the single pass must not take as whole.
+    const std::size_t july = csv.find("\n303011283322030,2016-07-01") + 1;
+    const std::size_t next = csv.find("\n303011283322030,2017-01-01") + 1;
+    dir.write("shuffled.csv", csv.substr(0, july) + csv.substr(next) + csv.substr(july, next - july));
+    EXPECT_EQ(checkFiles(dir.path() / "shuffled.csv"), 10);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "records/DataFiles.h"
+#include "records/HourlyCsv.h"
 #include "tests/records/TestFiles.h"
 
 namespace tellvane {
@@ -66,6 +67,62 @@ TEST(DataFiles, ADayGivenTwiceNamesBothPlaces) {
     EXPECT_NE(message.find("b.dat:12: station 301011281104010 has 2023-01-01 twice: first at"), std::string::npos)
         << message;
     EXPECT_NE(message.find("a.dat:12"), std::string::npos) << message;
+}
+
+// Files of a folder, by name, and the places the repeat's message must name.
+struct Repeat {
+    const char* name;
+    std::vector<std::pair<std::string, std::string>> files;
+    std::string second, first;
+};
+
+class RepeatedDays : public testing::TestWithParam<Repeat> {};
+
+std::string hourlyRows(const std::vector<std::string>& stationDates) {
+    std::string out = "station,date,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24\n";
+    for (const std::string& sd : stationDates) out += sd + ",1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24\n";
+    return out;
+}
+
+// The index keeps no place of a day: the first place is found by reading again.
+TEST_P(RepeatedDays, NameBothPlaces) {
+    ScratchDir dir;
+    for (const auto& [name, bytes] : GetParam().files) dir.write(name, bytes);
+    const std::string message = failure({dir.path()});
+    EXPECT_NE(message.find(GetParam().second + ": station A has 2023-01-01 twice: first at "), std::string::npos)
+        << message;
+    EXPECT_TRUE(message.ends_with("first at " + (dir.path() / GetParam().first).string())) << message;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DataFiles, RepeatedDays,
+    testing::Values(
+        Repeat{"InOneFile", {{"a.csv", hourlyRows({"A,2023-01-01", "A,2023-01-02", "A,2023-01-01"})}}, "a.csv:4",
+               "a.csv:2"},
+        Repeat{"InAnEarlierFile",
+               {{"a.csv", hourlyRows({"A,2023-01-01"})}, {"b.csv", hourlyRows({"B,2023-01-01", "A,2023-01-01"})}},
+               "b.csv:3", "a.csv:2"},
+        // b.csv gives the day twice too; its first row is the repeat.
+        Repeat{"InAnEarlierFileThenTwiceInTheLater",
+               {{"a.csv", hourlyRows({"A,2023-01-01"})}, {"b.csv", hourlyRows({"A,2023-01-01", "A,2023-01-01"})}},
+               "b.csv:2", "a.csv:2"},
+        Repeat{"AfterOtherYearsAndStations",
+               {{"a.csv", hourlyRows({"A,2022-12-31", "A,2023-01-01", "B,2023-01-01", "A,2024-01-01"})},
+                {"b.csv", hourlyRows({"B,2023-01-02", "A,2023-01-01"})}},
+               "b.csv:3", "a.csv:3"}),
+    [](const testing::TestParamInfo<Repeat>& info) { return info.param.name; });
+
+// A host that hands texts over one by one cannot have an earlier one read again:
+// the message names the file the first may be in.
+TEST(DataFiles, ARepeatOfAnEarlierTextNamesItsFile) {
+    StationRecords records;
+    readHourlyCsv(hourlyRows({"A,2023-01-01"}), "a.csv", records);
+    try {
+        readHourlyCsv(hourlyRows({"B,2023-01-02", "A,2023-01-01"}), "b.csv", records);
+        FAIL() << "no error";
+    } catch (const InputError& e) {
+        EXPECT_EQ(std::string(e.what()), "b.csv:3: station A has 2023-01-01 twice: first in a.csv");
+    }
 }
 
 TEST(DataFiles, ReadsSubfoldersAndReportsWhatCannotBeWalked) {

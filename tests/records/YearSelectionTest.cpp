@@ -123,6 +123,27 @@ TEST(StationRecords, FilesMustAgreeOnAStationsNames) {
     }
 }
 
+
+// An hour counts when its cell holds a reading the control takes: not empty, and not
+// its own missing marker -999 in any spelling leadingNumber reads as it.
+TEST(HoursWithReadings, CountEveryCellButEmptyAndTheMissingMarker) {
+    const struct {
+        std::u16string cell;
+        long counted;
+    } cases[] = {{u"", 0},        {u"1.5", 1},      {u"-999", 0},  {u" -999", 0},  {u"\t-999.00", 0},
+                 {u"-999.5", 1},  {u"-99", 1},      {u"-9990", 1}, {u"999", 1},    {u" ", 1},
+                 {u"-", 1},       {u"0", 1},        {u"-999e0", 0}};
+    for (const auto& c : cases) {
+        StationRecords records;
+        Series& s = records.series(u"A", SeriesKind::Level);
+        HourCells cells;
+        cells[0] = c.cell;
+        records.addDay(s, {2023, 1, 1}, std::move(cells), {"t", 1});
+        EXPECT_EQ(hoursWithReadings(SelectedYear{u"A", 2023, &s, SeriesKind::Level, {}, {}}), c.counted)
+            << std::string(c.cell.begin(), c.cell.end());
+    }
+}
+
 }  // namespace
 }  // namespace tellvane
 

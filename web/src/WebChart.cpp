@@ -77,11 +77,18 @@ WebAnswer WebChart::guarded(Body&& body) {
 std::string WebChart::load(const std::vector<PageFile>& data, const PageFile& catalogue) {
     return guarded([&] {
         auto files = std::make_shared<Files>();
-        for (const PageFile& f : data) {
-            if (isDownload(f.name))
-                readWaterDbFile(f.text, f.name, files->records, DownloadEncoding::Utf8);
-            else
-                readHourlyCsv(f.text, f.name, files->records);
+        const auto read = [&](StationRecords& into) {
+            for (const PageFile& f : data) {
+                if (isDownload(f.name))
+                    readWaterDbFile(f.text, f.name, into, DownloadEncoding::Utf8);
+                else
+                    readHourlyCsv(f.text, f.name, into);
+            }
+        };
+        try {
+            read(files->records);
+        } catch (const RepeatedDay& repeat) {
+            StationRecords::nameBothPlaces(repeat, read);  // the texts again, to name the first place
         }
         files->records.preferHourly();  // hourly month tables before the daily year table, as the tool reads them
         if (!catalogue.name.empty()) files->catalogue = readStationCatalogue(catalogue.text, catalogue.name);

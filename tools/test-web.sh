@@ -62,12 +62,16 @@ record_and_book() {  # record_and_book OUT ARGS...: OUT/record.json, .csv, .xlsx
 python3 tools/make_record_csv.py --years 2021-2023 --out "$work/three_years.csv"
 record_and_book three --data "$work/three_years.csv" --stations "$samples/stations.csv"
 record_and_book folder --data "$moshiri"
+# This year against the others, as the page's comparison canvas is to draw it.
+"$tellvane" compare --data "$work/three_years.csv" --stations "$samples/stations.csv" --year 2022 \
+    --size 800x500 --out "$work/three" >/dev/null
 cat >"$work/records.json" <<RECORDS
 [
   {"name": "three years of hourly CSV with the catalogue", "files": ["$work/three_years.csv"],
-   "catalogue": "$samples/stations.csv", "dir": "$work/three", "csv": "303011283322030_record.csv"},
+   "catalogue": "$samples/stations.csv", "dir": "$work/three", "csv": "303011283322030_record.csv",
+   "compare": {"year": 2022, "png": "$work/three/303011283322030_2022_compare.png"}},
   {"name": "the download folder", "folder": "$moshiri", "catalogue": null, "dir": "$work/folder",
-   "csv": "301011281104010_record.csv"}
+   "csv": "301011281104010_record.csv", "compare": null}
 ]
 RECORDS
 echo "The page in headless Chromium:"

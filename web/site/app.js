@@ -8,6 +8,7 @@ let stations = [];      // as the last good load listed them
 let shown = null;       // the station-year drawn, with the request and the files that drew it
 let files = null;       // the files the chart holds, as it read them
 let record = null;      // their record view, as the module laid it out
+let compared = null;    // the comparison drawn, as the module answered
 const pages = new PlottedPages();
 
 function say(text) {
@@ -55,6 +56,7 @@ function draw() {
   showLimitProblems({ max: "", min: "" });
   $("warning").textContent = a.warning;
   describeChart();
+  compared = showComparison(chart, a.station, a.kind, a.year);
   for (const id of ["save-png", "save-json", "save-pdf", "save-svg"]) $(id).disabled = false;
   return a;
 }
@@ -182,6 +184,14 @@ function setUp() {
   });
   $("station").addEventListener("change", () => { showYears(); choose(); });
   $("year").addEventListener("change", choose);
+  $("compare-year").addEventListener("change", () => {
+    try {
+      compared = showComparison(chart, shown.station, shown.kind, Number($("compare-year").value));
+      say("");
+    } catch (e) {
+      say(e.message);
+    }
+  });
   $("kind").addEventListener("change", choose);
   $("apply").addEventListener("click", applyLimits);
   for (const id of ["max", "min"])
@@ -213,6 +223,7 @@ function setUp() {
   $("language").addEventListener("click", () => {
     language = language === "ja" ? "en" : "ja";
     applyLabels(language);
+    describeComparison(compared);
   });
   new ResizeObserver(() => resize()).observe($("chart-area"));
 }
@@ -279,15 +290,17 @@ function download(blob, name) {
 
 let Module = null;
 const canvas = new ChartCanvas($("chart"));
+const compareCanvas = new ChartCanvas($("compare"));
 // Ready once the module runs and the font is in: texts measured before it would
 // be measured in another face.
 window.tellvaneReady = Promise.all([
-  createTellvane({ chartCanvas: canvas }).then((m) => (performance.mark("tellvane-module"), m)),
+  createTellvane({ chartCanvas: canvas, compareCanvas }).then((m) => (performance.mark("tellvane-module"), m)),
   document.fonts.load("16px IPAGothicWeb", "日").then(() => performance.mark("tellvane-font")),
 ]).then(([module]) => {
   Module = module;
   chart = new Module.Chart();
   setUp();
   resize();
-  window.tellvanePage = { chart, canvas, statsText, plottedPage, recordView: () => record };
+  window.tellvanePage = { chart, canvas, statsText, plottedPage, recordView: () => record, compareCanvas,
+    drawComparison: (year) => showComparison(chart, shown.station, shown.kind, year) };
 });

@@ -38,6 +38,10 @@ const LABELS = {
     recordCsv: "流況表を CSV で保存",
     recordXlsx: "流況表を XLSX で保存",
     book: "年表 PDF を保存",
+    compareYear: "比べる年",
+    compareNone: "比べる年がありません：この観測所・種別のデータは 1 年分以下です。",
+    levelCompare: "日水位比較図",
+    dischargeCompare: "日流量比較図",
   },
   en: {
     title: "Annual chart of daily water levels and discharges",
@@ -75,6 +79,10 @@ const LABELS = {
     recordCsv: "Save the table as CSV",
     recordXlsx: "Save the table as XLSX",
     book: "Save the yearbook PDF",
+    compareYear: "Year compared",
+    compareNone: "Nothing to compare against: the data hold at most one year of this station and kind.",
+    levelCompare: "Daily water levels of the year against the others",
+    dischargeCompare: "Daily discharges of the year against the others",
   },
 };
 

@@ -61,3 +61,29 @@ function recordFileName(view, extension) {
   const stations = [...new Set(view.tables.map((t) => t.station))];
   return `${stations.length === 1 ? stations[0] + "_" : ""}record.${extension}`;
 }
+
+// The comparison chart's size in pixels, as `tellvane compare --size 800x500` draws it.
+const COMPARE_SIZE = [800, 500];
+
+// This year against the record for the station-kind of the annual chart, drawn by
+// the module on its own canvas beside the tables: the year picked (0 for the last),
+// or, with fewer than two years of the station-kind, a note in place of the canvas.
+function showComparison(chart, station, kind, year) {
+  const a = answer(chart.compare(station, kind, year, ...COMPARE_SIZE));
+  const none = a.year === 0;
+  $("compare-none").hidden = !none;
+  $("compare-view").hidden = none;
+  $("compare-year").disabled = none;
+  fillSelect($("compare-year"), a.years.slice().reverse(), String);
+  if (!none) $("compare-year").value = String(a.year);
+  describeComparison(a);
+  return a;
+}
+
+// The canvas named for what it shows, in the page's language.
+function describeComparison(a) {
+  if (!a || a.year === 0) return;
+  const words = LABELS[language];
+  $("compare").setAttribute("aria-label",
+    `${a.kind === "discharge" ? words.dischargeCompare : words.levelCompare} ${a.station} ${a.year}`);
+}

@@ -1,8 +1,10 @@
 // The module's interface to the page.
 #include <emscripten/bind.h>
 
+#include "recording/JsonLine.h"
 #include "web/src/JsCanvas.h"
 #include "web/src/WebChart.h"
+#include "web/src/WebComparison.h"
 
 namespace tellvane::web {
 namespace {
@@ -10,15 +12,14 @@ namespace {
 // The plotted page needs the page writer, which this module does not hold yet.
 class NoPlotDocuments : public PlotDocumentFactory {
 public:
-    std::unique_ptr<PlotDocument> create() override {
-        throw Error(kFileAccess, "no page writer in this module", {});
-    }
+    std::unique_ptr<PlotDocument> create() override { throw Error(kFileAccess, "no page writer in this module", {}); }
 };
 
-// One chart per module, drawing on Module.chartCanvas.
+// One chart per module, drawing on Module.chartCanvas, and its records' comparison
+// chart on Module.compareCanvas.
 class PageChart {
 public:
-    PageChart() : chart_(canvas_, plots_) {}
+    PageChart() : chart_(canvas_, plots_), comparison_(compareCanvas_) {}
 
     std::string load(const std::vector<std::string>& names, const std::vector<std::string>& texts,
                      const std::string& catalogueName, const std::string& catalogueText) {
@@ -34,6 +35,14 @@ public:
     std::string resize(int width, int height) { return chart_.resize(width, height); }
     std::string stats() { return chart_.stats(); }
     std::string record() { return chart_.record(); }
+    /// The comparison chart of a station-kind of the records: see WebComparison::draw.
+    std::string compare(const std::string& station, const std::string& kind, int year, int width, int height) {
+        try {
+            return comparison_.draw(chart_.stationRecords(), station, kind, year, width, height);
+        } catch (const std::exception& e) {  // the records made for the first time here
+            return JsonLine().add("error", e.what()).str();
+        }
+    }
     /// Makes the record's CSV: {} with its bytes in recordCsvBytes, or {"error"}.
     std::string recordCsv() {
         csv_ = chart_.recordCsv();
@@ -50,6 +59,8 @@ private:
     JsCanvas canvas_;
     NoPlotDocuments plots_;
     WebChart chart_;
+    JsCanvas compareCanvas_{JsCanvas::Which::Compare};
+    WebComparison comparison_;
     std::string csv_;
 };
 
@@ -69,6 +80,7 @@ EMSCRIPTEN_BINDINGS(tellvane) {
         .function("resize", &PageChart::resize)
         .function("stats", &PageChart::stats)
         .function("record", &PageChart::record)
+        .function("compare", &PageChart::compare)
         .function("recordCsv", &PageChart::recordCsv)
         .function("recordCsvBytes", &PageChart::recordCsvBytes);
 }

@@ -6,13 +6,15 @@
 //
 // The record view of several years and of a download folder: its tables hold the
 // command line's record; its CSV, its workbook and the yearbook are the command
-// line's bytes.
+// line's bytes; its comparison canvas has `tellvane compare`'s pixels wherever no
+// text is, or, with one year, the view says there is nothing to compare against.
 //
 // node --experimental-websocket page-test.mjs SITE CASES.json WORK [RECORDS.json]
 // CASES.json: [{"name", "files": [paths], "kind", "png", "pdf", "stats": the command
 // line's output, "stem": the name the page gives the downloads}] drawn at 1024x768.
 // RECORDS.json: [{"name", "files": [paths] or "folder", "catalogue": path or null,
-// "dir": holding record.json, .csv, .xlsx and book.pdf, "csv": the CSV's name}].
+// "dir": holding record.json, .csv, .xlsx and book.pdf, "csv": the CSV's name,
+// "compare": {"year", "png": the command line's comparison at 800x500} or null}].
 import { execFileSync } from "node:child_process";
 import { readFileSync, writeFileSync, mkdirSync, truncateSync, openSync, closeSync, rmSync } from "node:fs";
 import { join } from "node:path";
@@ -26,6 +28,8 @@ mkdirSync(work, { recursive: true });
 
 const extras = {};
 cases.forEach((c, i) => (extras[`/__test/native${i}.png`] = c.png));
+const records = recordsFile ? JSON.parse(readFileSync(recordsFile, "utf8")) : [];
+records.forEach((r, i) => r.compare && (extras[`/__test/compare${i}.png`] = r.compare.png));
 const server = await serve(site, extras);
 const browser = await launchChromium();
 let passed = 0, failed = 0;
@@ -106,29 +110,33 @@ async function pick(files, selector = "#data-files") {
                     document.getElementById("message").textContent !== LABELS[language].loading`, "the page's answer");
 }
 
-// The chart drawn again without texts, against the native PNG: pixels outside the
-// texts' boxes (widened by 3 pixels for the other rasteriser's glyph edges) must be equal.
-const compareWithNative = (i) => page.evaluate(`(async () => {
+// A chart drawn again without texts, against a native PNG: pixels outside the
+// texts' boxes must be equal. A box is widened by 3 pixels for the other
+// rasteriser's glyph edges, and to the right by stretch times its width more where
+// a chart has long lines of half-width characters: that rasteriser sets each
+// glyph's advance on whole pixels, so such a line ends a few pixels further.
+// canvas names the page's ChartCanvas (p is window.tellvanePage), redraw draws on it.
+const compareWithPng = (canvas, redraw, url, stretch = 0) => page.evaluate(`(async () => {
   const p = window.tellvanePage;
-  p.canvas.drawTexts = false;
-  p.chart.resize(1024, 768);
-  p.canvas.drawTexts = true;
-  const boxes = p.canvas.textBoxes.slice();
+  const chart = ${canvas};
+  chart.drawTexts = false;
+  ${redraw};
+  chart.drawTexts = true;
+  const boxes = chart.textBoxes.slice();
   const image = new Image();
-  image.src = "/__test/native${i}.png";
+  image.src = "${url}";
   await image.decode();
   const c = document.createElement("canvas");
   c.width = image.width; c.height = image.height;
   const cx = c.getContext("2d");
   cx.drawImage(image, 0, 0);
   const native = cx.getImageData(0, 0, c.width, c.height).data;
-  const chart = p.canvas;
   const drawn = chart.pixels();
   if (c.width !== chart.width || c.height !== chart.height) return { size: [c.width, c.height, chart.width, chart.height] };
   const masked = new Uint8Array(c.width * c.height);
   for (const [x, y, w, h] of boxes)
     for (let j = Math.max(0, y - 3); j < Math.min(c.height, y + h + 3); ++j)
-      for (let k = Math.max(0, x - 3); k < Math.min(c.width, x + w + 3); ++k) masked[j * c.width + k] = 1;
+      for (let k = Math.max(0, x - 3); k < Math.min(c.width, x + w * ${1 + stretch} + 3); ++k) masked[j * c.width + k] = 1;
   let differ = 0, hidden = 0, first = [];
   for (let n = 0; n < masked.length; ++n) {
     if (masked[n]) { ++hidden; continue; }
@@ -136,9 +144,16 @@ const compareWithNative = (i) => page.evaluate(`(async () => {
       if (++differ <= 5) first.push([n % c.width, Math.floor(n / c.width), native[4*n], native[4*n+1], native[4*n+2], drawn[4*n], drawn[4*n+1], drawn[4*n+2]]);
     }
   }
-  p.chart.resize(1024, 768);
+  ${redraw};
   return { differ, hidden, total: masked.length, texts: boxes.length, first };
 })()`);
+const compareWithNative = (i) => compareWithPng("p.canvas", "p.chart.resize(1024, 768)", `/__test/native${i}.png`);
+const expectSamePixels = (r) => {
+  expect(!r.size, `sizes differ: ${JSON.stringify(r.size)}`);
+  expect(r.texts > 20, `only ${r.texts} texts`);
+  expect(r.hidden < r.total / 5, `texts cover ${r.hidden} of ${r.total} pixels`);
+  expect(r.differ === 0, `${r.differ} pixels differ, first ${JSON.stringify(r.first)}`);
+};
 
 // The plotted page's face missing on the server: the page says so and keeps its
 // chart; the first case's PDF check that follows fetches it again.
@@ -160,11 +175,7 @@ for (const [i, c] of cases.entries()) {
     await page.evaluate(`document.getElementById("kind").value = "${c.kind}"`);
     await pick(c.files);
     expect((await message()) === "", `message: ${await message()}`);
-    const r = await compareWithNative(i);
-    expect(!r.size, `sizes differ: ${JSON.stringify(r.size)}`);
-    expect(r.texts > 20, `only ${r.texts} texts`);
-    expect(r.hidden < r.total / 5, `texts cover ${r.hidden} of ${r.total} pixels`);
-    expect(r.differ === 0, `${r.differ} pixels differ, first ${JSON.stringify(r.first)}`);
+    expectSamePixels(await compareWithNative(i));
   });
   await check(`${c.name}: the numbers as JSON are the command line's stats, byte for byte`, async () => {
     const json = await page.evaluate("window.tellvanePage.statsText()");
@@ -367,7 +378,7 @@ const sameCell = ([text, value], expected, key) => {
   return Number(text) === expected;
 };
 
-for (const r of recordsFile ? JSON.parse(readFileSync(recordsFile, "utf8")) : []) {
+for (const [n, r] of records.entries()) {
   await check(`${r.name}: the record view's tables hold the command line's record`, async () => {
     if (r.catalogue) await pick([r.catalogue], "#catalogue");
     else await pick([], "#catalogue");
@@ -403,6 +414,27 @@ for (const r of recordsFile ? JSON.parse(readFileSync(recordsFile, "utf8")) : []
         expect(sameCell(mean.cells[i], expected, h), `${where} 期間平均 ${h}: ${mean.cells[i]} against ${expected}`);
       }
     }
+  });
+  await check(`${r.name}: the comparison canvas is \`tellvane compare\`'s picture, or says there is nothing to compare`, async () => {
+    const view = () => page.evaluate(`(() => { const y = document.getElementById("compare-year");
+      return { year: y.value, years: Array.from(y.options, (o) => Number(o.value)), shown: document.getElementById("year").value,
+        none: !document.getElementById("compare-none").hidden, canvas: !document.getElementById("compare-view").hidden,
+        name: document.getElementById("compare").getAttribute("aria-label") }; })()`);
+    const before = await view();
+    if (!r.compare) {
+      expect(before.none && !before.canvas, `one year: note shown ${before.none}, canvas shown ${before.canvas}`);
+      return;
+    }
+    expect(!before.none && before.canvas, `several years: note shown ${before.none}, canvas shown ${before.canvas}`);
+    expect(before.year === before.shown, `the year compared is ${before.year}, the chart's ${before.shown}`);
+    await page.evaluate(`(() => { const y = document.getElementById("compare-year");
+      y.value = "${r.compare.year}"; y.dispatchEvent(new Event("change")); })()`);
+    expect((await message()) === "", `message: ${await message()}`);
+    const after = await view();
+    const station = await page.evaluate(`document.getElementById("station").value`);
+    expect(after.years.length >= 2 && after.years.includes(r.compare.year), `years offered ${after.years}`);
+    expect(after.name === `日水位比較図 ${station} ${r.compare.year}`, `the canvas is named ${after.name}`);
+    expectSamePixels(await compareWithPng("p.compareCanvas", `p.drawComparison(${r.compare.year})`, `/__test/compare${n}.png`, 0.05));
   });
   await check(`${r.name}: the record's CSV is the command line's, byte for byte`, async () => {
     const { name, bytes } = await downloadFrom("save-record-csv");

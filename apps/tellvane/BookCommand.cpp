@@ -62,7 +62,6 @@ int runBook(const BookOptions& options, bool terminal, std::ostream& out, std::o
                                     [&](const std::string& label) { progress->finished(label, std::nullopt); }};
         // The book is written whole under a staged name and placed as every output is:
         // an earlier book stays until the new one is complete, and a signal leaves none.
-        fileout::checkTarget(options.out);
         fileout::makeFolders(fileout::folderOf(options.out));
         fileout::FileSet book;
         request.out = book.stage(options.out).string();

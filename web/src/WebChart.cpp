@@ -108,8 +108,6 @@ std::string WebChart::choose(const std::string& station, int year, const std::st
         if (year != 0) request.year = year;
         if (!kind.empty()) request.kind = kind == "discharge" ? SeriesKind::Discharge : SeriesKind::Level;
         SelectedYear selected = selectYear(files_->records, request);
-        // A CSV does not say its kind: the kind asked for states it, as for the tool.
-        if (selected.series && selected.kind == SeriesKind::Unstated && request.kind) selected.kind = *request.kind;
         auto source =
             std::make_unique<YearBlockSource>(selected.series, selected.year, namesOf(selected, files_->catalogue));
         control_.setEvents(source.get());

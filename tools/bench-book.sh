@@ -14,27 +14,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-# Values vary by hour, day and station so that no two days repeat.
-generate() {
-    awk -v N="$1" 'BEGIN {
-        print "station,date,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24"
-        split("31 28 31 30 31 30 31 31 30 31 30 31", days, " ")
-        for (s = 0; s < N; s++) {
-            station = sprintf("3010112811%05d", s)
-            for (y = 2018; y <= 2020; y++) {
-                leap = (y % 4 == 0)
-                for (m = 1; m <= 12; m++) {
-                    last = days[m] + (m == 2 && leap)
-                    for (d = 1; d <= last; d++) {
-                        line = station "," sprintf("%04d-%02d-%02d", y, m, d)
-                        for (h = 1; h <= 24; h++) line = line "," sprintf("%.2f", (s * 7 + d * 13 + h * 3 + m) % 900 / 100)
-                        print line
-                    }
-                }
-            }
-        }
-    }'
-}
+generate() { bash "$root/tools/generate-hourly-csv.sh" "$1" 2018 2020; }
 
 echo "load: $(uptime | sed 's/.*load average/load average/')"
 "$tellvane" stats --data "$root/samples/nukada_303011283322030_2025.csv" >"$scratch/year.json"

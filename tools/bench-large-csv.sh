@@ -15,25 +15,7 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 csv="$scratch/large.csv"
 
-# Values vary by hour, day and station so that no two days repeat.
-awk 'BEGIN {
-    print "station,date,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24"
-    split("31 28 31 30 31 30 31 31 30 31 30 31", days, " ")
-    for (s = 0; s < 400; s++) {
-        station = sprintf("3010112811%05d", s)
-        for (y = 2011; y <= 2020; y++) {
-            leap = (y % 4 == 0)
-            for (m = 1; m <= 12; m++) {
-                last = days[m] + (m == 2 && leap)
-                for (d = 1; d <= last; d++) {
-                    line = station "," sprintf("%04d-%02d-%02d", y, m, d)
-                    for (h = 1; h <= 24; h++) line = line "," sprintf("%.2f", (s * 7 + d * 13 + h * 3 + m) % 900 / 100)
-                    print line
-                }
-            }
-        }
-    }
-}' >"$csv"
+bash "$(dirname "$0")/generate-hourly-csv.sh" 400 2011 2020 >"$csv"
 bytes=$(stat -c %s "$csv")
 echo "generated $csv: $bytes bytes, 4000 station-years"
 export QT_QPA_PLATFORM=offscreen

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <optional>
 
 #include "common/CharConv.h"
@@ -36,22 +37,27 @@ constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1
 // with at most 15 digits, read in one pass to the value scanNumber and readNumber
 // give it; nullopt for any other text. Every reading of a year passes here.
 std::optional<double> plainNumber(std::u16string_view text) {
-    const char16_t* p = text.data();
-    const char16_t* const last = p + text.size();
-    const bool negative = p < last && *p == u'-';
-    if (negative) ++p;
-    std::int64_t mantissa = 0;
-    const char16_t* const first = p;
-    for (; p < last && isDigit(*p) && p - first < 15; ++p) mantissa = mantissa * 10 + (*p - u'0');
-    const long whole = p - first;
-    if (whole == 0) return std::nullopt;
-    long fraction = 0;
-    if (p < last && *p == u'.')
-        for (++p; p < last && isDigit(*p) && whole + fraction < 15; ++p, ++fraction)
-            mantissa = mantissa * 10 + (*p - u'0');
-    if (p != last) return std::nullopt;
+    constexpr std::size_t kLongest = 1 + 15 + 1;  // a minus, 15 digits and a point
+    const std::size_t n = text.size();
+    if (n == 0 || n > kLongest) return std::nullopt;
+    const char16_t* const p = text.data();
+    const std::size_t first = p[0] == u'-' ? 1 : 0;
+    // One pass with one test a unit: digits but for at most one point.
+    std::int64_t mantissa = 0;  // at most 17 digits: no overflow before the count is checked
+    std::size_t point = n;
+    for (std::size_t i = first; i < n; ++i) {
+        const unsigned digit = static_cast<unsigned>(p[i]) - u'0';
+        if (digit <= 9) {
+            mantissa = mantissa * 10 + digit;
+        } else {
+            if (p[i] != u'.' || point != n) return std::nullopt;
+            point = i;
+        }
+    }
+    const std::size_t whole = point - first, fraction = point == n ? 0 : n - point - 1;
+    if (whole == 0 || whole + fraction > 15) return std::nullopt;
     const double v = static_cast<double>(mantissa) / kPow10[fraction];
-    return negative ? -v : v;
+    return first == 1 ? -v : v;
 }
 
 // The longest prefix of text (from pos) that forms a number; end == pos when there
@@ -133,19 +139,20 @@ std::int64_t nearestHundredths(double x) {
     return static_cast<std::int64_t>(n);
 }
 
-// Hundredths as "#0.00", without a minus sign for zero.
+// Hundredths as "#0.00", without a minus sign for zero; written as UTF-16 directly,
+// since every day of a year gets four of them.
 std::u16string hundredthsText(std::int64_t hundredths) {
-    char buf[32];
-    char* end = buf + sizeof buf;
-    char* p = end;
+    char16_t buf[32];
+    char16_t* const end = buf + std::size(buf);
+    char16_t* p = end;
     std::uint64_t v =
         hundredths < 0 ? 0 - static_cast<std::uint64_t>(hundredths) : static_cast<std::uint64_t>(hundredths);
     for (int i = 0; i < 3 || v > 0; ++i, v /= 10) {
-        if (i == 2) *--p = '.';
-        *--p = static_cast<char>('0' + v % 10);
+        if (i == 2) *--p = u'.';
+        *--p = static_cast<char16_t>(u'0' + v % 10);
     }
-    if (hundredths < 0) *--p = '-';
-    return ascii(std::string_view(p, static_cast<std::size_t>(end - p)));
+    if (hundredths < 0) *--p = u'-';
+    return std::u16string(p, static_cast<std::size_t>(end - p));
 }
 
 }  // namespace

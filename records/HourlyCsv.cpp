@@ -52,11 +52,21 @@ public:
     bool headerSeen() const { return headerSeen_; }
 
 private:
-    // The ASCII text of a reading as UTF-16, in place: assigning from a range of
-    // another character type would build a temporary string first.
+    // The ASCII text of a reading as UTF-16, in place. A reading's text is short: it is
+    // widened on the stack and assigned in one copy (resizing first would fill the
+    // cell twice, and assigning from a range of another character type builds a
+    // temporary string).
     static void widen(std::string_view text, std::u16string& cell) {
-        cell.resize(text.size());
-        std::copy(text.begin(), text.end(), cell.begin());
+        constexpr std::size_t kShort = 24;
+        const std::size_t n = text.size();
+        if (n > kShort) {
+            cell.resize(n);
+            std::copy(text.begin(), text.end(), cell.begin());
+            return;
+        }
+        char16_t wide[kShort];
+        for (std::size_t i = 0; i < n; ++i) wide[i] = static_cast<unsigned char>(text[i]);
+        cell.assign(wide, n);
     }
 
     // The date, read from its bytes when they are ASCII (always, in a good file).

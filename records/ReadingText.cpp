@@ -95,33 +95,7 @@ void checkMagnitude(double value, const std::string& what, const InputPlace& pla
         throw place.error(what + " is beyond the largest reading taken (magnitude below 1e9)");
 }
 
-namespace {
-
-// The form nearly every reading has, decided in one pass: an optional minus, one to
-// nine digits, a point and one to six digits. Whether it is -9999 (no reading);
-// nullopt for any other form.
-std::optional<bool> shortReadingIsMissing(std::string_view cell) {
-    const char* p = cell.data();
-    const char* const end = p + cell.size();
-    const bool negative = p != end && *p == '-';
-    p += negative ? 1 : 0;
-    const char* const whole = p;
-    std::int64_t value = 0;
-    // Digits past the form's ten are not summed: the form is refused then anyway.
-    while (p != end && isDigit(*p) && p - whole < 10) value = value * 10 + (*p++ - '0');
-    const long wholeDigits = p - whole;
-    if (wholeDigits < 1 || wholeDigits > 9 || p == end || *p != '.') return std::nullopt;
-    const char* const fraction = ++p;
-    std::int64_t fractionValue = 0;
-    while (p != end && isDigit(*p) && p - fraction < 7) fractionValue = fractionValue * 10 + (*p++ - '0');
-    if (p != end || p == fraction || p - fraction > 6) return std::nullopt;
-    return negative && value == 9999 && fractionValue == 0;
-}
-
-}  // namespace
-
-std::string_view hourReading(std::string_view cell, int hour, const InputPlace& place) {
-    if (const auto missing = shortReadingIsMissing(cell)) return *missing ? std::string_view() : cell;
+std::string_view otherHourReading(std::string_view cell, int hour, const InputPlace& place) {
     cell = trimmed(cell);
     if (cell.empty() || cell == "$" || cell == "#" || cell == "-") return {};
     // Worded only on failure: every reading of a file passes here.

@@ -129,7 +129,10 @@ TEST(LeadingNumber, AgreesWithStrtodOnDecimalTexts) {
         if (fraction > 0) text += '.';
         for (int k = 0; k < fraction; ++k) text += static_cast<char>('0' + digit(random));
         if (coin(random) == 0) text += "e" + std::to_string(digit(random) - 5);
-        ASSERT_EQ(leadingNumber(fromUtf8(text + "x")), std::strtod(text.c_str(), nullptr)) << text;
+        // Followed by other text, and alone (the one-pass form of a plain number).
+        const double expected = std::strtod(text.c_str(), nullptr);
+        ASSERT_EQ(leadingNumber(fromUtf8(text + "x")), expected) << text;
+        ASSERT_EQ(leadingNumber(fromUtf8(text)), expected) << text;
     }
 }
 

@@ -187,7 +187,7 @@ private:
             p = cellEnd + 1;
         }
         place_.line = recordLine_;
-        onRow_(CsvRowView{views_, place_, begin_, offset_});
+        onRow_(CsvRowView{views_, place_, begin_, offset_, piece});
     }
 
     void handOn() {

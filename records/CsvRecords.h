@@ -51,6 +51,9 @@ struct CsvRowView {
     const InputPlace& place;
     std::uint64_t begin = 0;
     std::uint64_t end = 0;
+    /// The line the cells are views of, when they are (a line without quotes);
+    /// empty when they are not.
+    std::string_view line = {};
 };
 
 /// The longest record read: a record that runs on for more bytes than this fails

@@ -8,6 +8,7 @@
 #include "records/ShownText.h"
 #include "records/TextDecoder.h"
 #include "records/TextTrim.h"
+#include "records/WideAscii.h"
 
 namespace tellvane {
 namespace {
@@ -43,8 +44,7 @@ public:
         std::array<std::string_view, 24> texts;
         for (std::size_t h = 0; h < 24; ++h) texts[h] = hourReading(cells[h + 2], static_cast<int>(h + 1), place);
         // One set of cells for every row: addDay leaves it empty (moved from) or untouched.
-        if (records_.keeps(series, *date))
-            for (std::size_t h = 0; h < 24; ++h) widen(texts[h], hours_[h]);
+        if (records_.keeps(series, *date)) widenAll(texts, record.line);
         records_.addDay(series, *date, std::move(hours_), place, {record.begin, record.end});
         for (std::u16string& cell : hours_) cell.clear();
     }
@@ -52,21 +52,27 @@ public:
     bool headerSeen() const { return headerSeen_; }
 
 private:
-    // The ASCII text of a reading as UTF-16, in place. A reading's text is short: it is
-    // widened on the stack and assigned in one copy (resizing first would fill the
-    // cell twice, and assigning from a range of another character type builds a
-    // temporary string).
-    static void widen(std::string_view text, std::u16string& cell) {
-        constexpr std::size_t kShort = 24;
-        const std::size_t n = text.size();
-        if (n > kShort) {
-            cell.resize(n);
-            std::copy(text.begin(), text.end(), cell.begin());
+    // The readings as UTF-16 into hours_. Where they are views of the line, the line is
+    // widened at once and each reading copied from it: a reading widened on its own
+    // into a buffer and copied at once stalls the copy on the stores just made, and
+    // widening in place would fill each cell twice.
+    void widenAll(const std::array<std::string_view, 24>& texts, std::string_view line) {
+        if (line.empty()) {
+            for (std::size_t h = 0; h < 24; ++h) widen(texts[h], hours_[h]);
             return;
         }
-        char16_t wide[kShort];
-        for (std::size_t i = 0; i < n; ++i) wide[i] = static_cast<unsigned char>(text[i]);
-        cell.assign(wide, n);
+        if (wideLine_.size() < line.size()) wideLine_.resize(line.size());
+        widenAscii(line, wideLine_.data());
+        for (std::size_t h = 0; h < 24; ++h)
+            if (!texts[h].empty())
+                hours_[h].assign(wideLine_.data() + (texts[h].data() - line.data()), texts[h].size());
+    }
+
+    // The ASCII text of a reading as UTF-16, in place: assigning from a range of
+    // another character type would build a temporary string first.
+    static void widen(std::string_view text, std::u16string& cell) {
+        cell.resize(text.size());
+        std::copy(text.begin(), text.end(), cell.begin());
     }
 
     // The date, read from its bytes when they are ASCII (always, in a good file).
@@ -109,6 +115,7 @@ private:
     bool headerSeen_;
     Series* last_ = nullptr;
     HourCells hours_;
+    std::u16string wideLine_;  // the line being read as UTF-16, for widenAll
     std::string lastCell_;
 };
 

@@ -61,9 +61,11 @@ std::size_t deflateBound(std::size_t n) { return n + 5 * (n / 65535 + 1) + 6 + I
 
 // What igzip works in: its stream state (80 KB), the level's hash tables and room
 // for the output. Kept per thread and reused, so that a batch neither clears nor
-// faults them in anew for every picture.
+// faults them in anew for every picture. On the heap, made at the first picture: a
+// thread's static thread-local storage is cleared when the thread starts, whether
+// or not it writes a PNG.
 struct DeflateWorkspace {
-    isal_zstream stream;
+    std::unique_ptr<isal_zstream> state = std::make_unique<isal_zstream>();
     std::unique_ptr<std::uint8_t[]> level = std::make_unique_for_overwrite<std::uint8_t[]>(ISAL_DEF_LVL1_DEFAULT);
     std::unique_ptr<std::uint8_t[]> out;
     std::size_t outSize = 0;
@@ -82,7 +84,7 @@ std::span<const std::uint8_t> deflateRows(const IndexedImage& indexed) {
     thread_local DeflateWorkspace work;
     const std::size_t bound = deflateBound(indexed.size());
     std::uint8_t* out = work.room(bound);
-    isal_zstream& stream = work.stream;
+    isal_zstream& stream = *work.state;
     isal_deflate_stateless_init(&stream);
     stream.level = 1;
     stream.level_buf = work.level.get();

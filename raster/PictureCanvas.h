@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "canvas/Canvas.h"
@@ -34,6 +35,10 @@ private:
     GlyphText text_;
     int width_ = 0, height_ = 0;
     LargeBuffer<std::uint32_t> pixels_{nullptr, LargeRelease<std::uint32_t>(0)};
+    // The colour of every pixel while nothing else is drawn: a chart is cleared in its
+    // background right after the picture is made in it, and filling megabytes again
+    // with the same colour costs a good part of a drawing.
+    std::optional<std::uint32_t> uniform_;
 };
 
 }  // namespace tellvane::raster

@@ -27,9 +27,6 @@ private:
     int year_;
     StationNames names_;
     bool loaded_;
-    // The day after the last one found: blocks are asked for in order, so it is
-    // most often the next one asked for.
-    std::map<CivilDate, HourCells>::const_iterator next_;
 };
 
 }  // namespace tellvane

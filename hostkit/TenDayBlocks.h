@@ -34,7 +34,8 @@ void fillBlock(BlockArray& Suii, const BlockSpan& span, const HourReading& readi
 /// The 24 readings of a day (hours 1-24), for a host that holds them so.
 using DayReadings = std::array<std::u16string, 24>;
 
-/// The same, a day at a time: day(d) gives the readings of day d, nullptr for none.
+/// The same, a day at a time: day(d) gives the readings of day d, nullptr for none;
+/// it is asked once for each day of the span, in order.
 /// Each cell is copied into the block's own string, so a year of blocks builds no
 /// string of its own.
 void fillBlock(BlockArray& Suii, const BlockSpan& span, const std::function<const DayReadings*(int day)>& day);

@@ -1,6 +1,5 @@
 #include "records/YearBlockSource.h"
 
-#include <iterator>
 #include <utility>
 
 #include "hostkit/TenDayBlocks.h"
@@ -18,16 +17,13 @@ YearBlockSource::YearBlockSource(const Series* series, int year, StationNames na
 void YearBlockSource::GetBlockData(std::int32_t& datano, BlockArray& Suii, bool& ret) {
     if (!loaded_ || datano < 1 || datano > kBlocksPerYear) return;
     const BlockSpan span = blockSpan(year_, datano);
-    // The block's days are asked for in order: the one after the day found is looked
-    // at first, so that a block costs one search of the map, not one a day.
+    // fillBlock asks for the block's days in order: the map is searched once for the
+    // first, and walked from there (a day the series lacks is one the walk is not at).
     const auto& days = series_->days;
     auto next = days.lower_bound(CivilDate{year_, span.month, span.firstDay});
     fillBlock(Suii, span, [&](int day) -> const HourCells* {
-        const CivilDate date{year_, span.month, day};
-        const auto it = next != days.end() && next->first == date ? next : days.find(date);
-        if (it == days.end()) return nullptr;
-        next = std::next(it);
-        return &it->second;
+        if (next == days.end() || next->first != CivilDate{year_, span.month, day}) return nullptr;
+        return &(next++)->second;
     });
     ret = true;
 }

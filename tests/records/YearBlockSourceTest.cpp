@@ -17,6 +17,7 @@ protected:
         Series& s = records.series(u"A", SeriesKind::Level);
         records.addDay(s, {2024, 1, 1}, hours(u"1/1"), {"t", 1});
         records.addDay(s, {2024, 1, 12}, hours(u"1/12"), {"t", 2});
+        records.addDay(s, {2024, 1, 14}, hours(u"1/14"), {"t", 5});
         records.addDay(s, {2024, 2, 29}, hours(u"2/29"), {"t", 3});
         records.addDay(s, {2023, 1, 1}, hours(u"last year"), {"t", 4});
         series = &records.all()[0];
@@ -42,6 +43,8 @@ TEST_F(YearBlockSourceTest, FillsEachTenDayPartWithItsDays) {
     ASSERT_TRUE(raise(source, 2));
     EXPECT_EQ(Suii(1, 1), u"");  // what block 1 left is overwritten
     EXPECT_EQ(Suii(12, 2), u"1/12l");
+    EXPECT_EQ(Suii(1, 3), u"");  // 13 January, between two days given
+    EXPECT_EQ(Suii(1, 4), u"1/14a");
 
     ASSERT_TRUE(raise(source, 6));  // 21 to 29 February of a leap year
     EXPECT_EQ(Suii(0, 0), u"9");

@@ -72,9 +72,11 @@ const char* nextComma(const char* p, const char* const end) {
 // libcsv itself ends a record at CR or LF alike; the lines are counted here.
 class LineFeeder {
 public:
-    LineFeeder(const std::string& file, const std::function<void(const CsvRowView&)>& onRow, const CsvStart& start)
+    LineFeeder(const std::string& file, const std::function<void(const CsvRowView&)>& onRow, const CsvStart& start,
+               const CsvLineFirst& lineFirst)
         : file_(file),
           onRow_(onRow),
+          lineFirst_(lineFirst),
           line_(start.line - 1),
           offset_(start.offset),
           bomAllowed_(start.line == 1),
@@ -128,9 +130,11 @@ private:
     // The first CR or LF; two passes of memchr are faster than one of a loop.
     static std::string_view::iterator lineEnd(std::string_view bytes) {
         const void* lf = std::memchr(bytes.data(), '\n', bytes.size());
-        const std::size_t before = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - bytes.data()) : bytes.size();
+        const std::size_t before =
+            lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - bytes.data()) : bytes.size();
         const void* cr = std::memchr(bytes.data(), '\r', before);
-        return bytes.begin() + static_cast<std::ptrdiff_t>(cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - bytes.data()) : before);
+        return bytes.begin() + static_cast<std::ptrdiff_t>(
+                                   cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - bytes.data()) : before);
     }
 
     [[noreturn]] void tooLong(long line) const {
@@ -173,6 +177,8 @@ private:
         while (!piece.empty() && (piece.back() == '\n' || piece.back() == '\r')) piece.remove_suffix(1);
         const auto blank = [](char c) { return c == ' ' || c == '\t'; };
         if (std::all_of(piece.begin(), piece.end(), blank)) return;
+        place_.line = recordLine_;
+        if (lineFirst_ && lineFirst_(CsvRowView{{}, place_, begin_, offset_, piece})) return;
         views_.clear();
         const char* p = piece.data();
         const char* const end = p + piece.size();
@@ -186,7 +192,6 @@ private:
             if (cellEnd == end) break;
             p = cellEnd + 1;
         }
-        place_.line = recordLine_;
         onRow_(CsvRowView{views_, place_, begin_, offset_, piece});
     }
 
@@ -201,12 +206,13 @@ private:
 
     const std::string& file_;
     const std::function<void(const CsvRowView&)>& onRow_;
+    const CsvLineFirst& lineFirst_;
     Parser parser_;
     Gathered g_;
     std::vector<std::string_view> views_;
     InputPlace place_;
     std::uint64_t begin_ = 0;  // of the record being read
-    std::string carry_;  // the start of a line whose end is in a later chunk
+    std::string carry_;        // the start of a line whose end is in a later chunk
     bool afterCr_ = false;
     long line_;
     std::uint64_t offset_;  // of the next line's first byte
@@ -218,9 +224,9 @@ private:
 
 }  // namespace
 
-void readCsvRows(const ByteChunks& chunks, const std::string& file,
-                 const std::function<void(const CsvRowView&)>& onRow, const CsvStart& start) {
-    LineFeeder feeder(file, onRow, start);
+void readCsvRows(const ByteChunks& chunks, const std::string& file, const std::function<void(const CsvRowView&)>& onRow,
+                 const CsvStart& start, const CsvLineFirst& lineFirst) {
+    LineFeeder feeder(file, onRow, start, lineFirst);
     for (std::string_view piece = chunks(); !piece.empty(); piece = chunks()) feeder.chunk(piece);
     feeder.finish();
 }

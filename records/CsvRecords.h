@@ -60,10 +60,15 @@ struct CsvRowView {
 /// at its line, so that no input holds more than this of its text in memory.
 inline constexpr std::size_t kLongestCsvRecord = 1u << 20;
 
+/// A line without quotes offered whole before it is split: cells empty, line its
+/// text without the line break (neither blank nor a comment). True when the reader
+/// took it; false has it split and handed to onRow as every other record.
+using CsvLineFirst = std::function<bool(const CsvRowView& row)>;
+
 /// The same as readCsvRecords, each record as a view. A record longer than
 /// kLongestCsvRecord fails at the line it begins on.
-void readCsvRows(const ByteChunks& chunks, const std::string& file,
-                 const std::function<void(const CsvRowView&)>& onRow, const CsvStart& start = {});
+void readCsvRows(const ByteChunks& chunks, const std::string& file, const std::function<void(const CsvRowView&)>& onRow,
+                 const CsvStart& start = {}, const CsvLineFirst& lineFirst = nullptr);
 
 /// The same for a text held whole.
 void readCsvRecords(std::string_view text, const std::string& file,

@@ -41,12 +41,44 @@ public:
         Series& series = seriesOf(cells[0], place);
         const auto date = dateOf(cells[1], place);
         if (!date) throw place.error("the date " + shownText(cells[1]) + " is not a day written YYYY-MM-DD");
+        if (records_.keepsNumbers() && records_.keeps(series, *date)) {
+            HourValues readings;
+            for (std::size_t h = 0; h < 24; ++h) readings[h] = hourValue(cells[h + 2], static_cast<int>(h + 1), place);
+            return records_.addDay(series, *date, readings, place, {record.begin, record.end});
+        }
         std::array<std::string_view, 24> texts;
         for (std::size_t h = 0; h < 24; ++h) texts[h] = hourReading(cells[h + 2], static_cast<int>(h + 1), place);
         // One set of cells for every row: addDay leaves it empty (moved from) or untouched.
         if (records_.keeps(series, *date)) widenAll(texts, record.line);
         records_.addDay(series, *date, std::move(hours_), place, {record.begin, record.end});
         for (std::u16string& cell : hours_) cell.clear();
+    }
+
+    // A line of the station of the line before, its date and 24 readings of the short
+    // form, kept as numbers: read from the line in one pass rather than split into
+    // cells first. Any other line is left to row, which reads it the same way or
+    // names what is wrong with it.
+    bool takeLine(const CsvRowView& record) {
+        if (!headerSeen_ || !last_ || !records_.keepsNumbers()) return false;
+        const std::string_view line = record.line;
+        const std::size_t dateAt = lastCell_.size() + 1, readingsAt = dateAt + 11;
+        if (line.size() <= readingsAt || !line.starts_with(lastCell_) || line[dateAt - 1] != ',' ||
+            line[readingsAt - 1] != ',')
+            return false;
+        const std::string_view dateCell = line.substr(dateAt, 10);
+        if (std::any_of(dateCell.begin(), dateCell.end(), [](char c) { return c & 0x80; })) return false;
+        const auto date = dateOf(dateCell, record.place);
+        if (!date) return false;
+        HourValues readings;
+        const char* p = line.data() + readingsAt;
+        const char* const end = line.data() + line.size();
+        for (std::size_t h = 0; h < 24; ++h) {
+            p = shortReadingAt(p, end, readings[h]);
+            if (!p || (p == end) != (h == 23)) return false;
+            if (h < 23) ++p;  // past the comma
+        }
+        records_.addDay(*last_, *date, readings, record.place, {record.begin, record.end});
+        return true;
     }
 
     bool headerSeen() const { return headerSeen_; }
@@ -124,7 +156,8 @@ private:
 void readHourlyCsv(const ByteChunks& chunks, const std::string& file, StationRecords& records, const CsvStart& start) {
     RowReader reader(records, start.line > 1);
     readCsvRows(
-        chunks, file, [&](const CsvRowView& record) { reader.row(record); }, start);
+        chunks, file, [&](const CsvRowView& record) { reader.row(record); }, start,
+        [&](const CsvRowView& line) { return reader.takeLine(line); });
     if (!reader.headerSeen()) throw InputError(file, 0, "no header: the file holds no records");
 }
 

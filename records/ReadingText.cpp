@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "common/CharConv.h"
+#include "common/Text.h"
 #include "records/ShownText.h"
 
 namespace tellvane {
@@ -88,6 +89,11 @@ std::optional<double> plainDecimalValue(std::string_view text) {
     }
     if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
     return value;
+}
+
+double readingValue(std::string_view text) {
+    // The control's own reading of the text, widened as the readers hand it over.
+    return leadingNumber(std::u16string(text.begin(), text.end()));
 }
 
 void checkMagnitude(double value, const std::string& what, const InputPlace& place) {

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "records/InputError.h"
+#include "yeardata/BlockSyukei.h"
 
 namespace tellvane {
 
@@ -63,6 +64,50 @@ inline std::optional<bool> shortReadingIsMissing(std::string_view cell) {
 inline std::string_view hourReading(std::string_view cell, int hour, const InputPlace& place) {
     if (const auto missing = shortReadingIsMissing(cell)) return *missing ? std::string_view() : cell;
     return otherHourReading(cell, hour, place);
+}
+
+/// The short form (see shortReadingIsMissing) read as a number in the same one pass,
+/// from p to the first comma or to end: where it ends (that comma, or end), with
+/// value the number as the control reads its text, kNoReading for -9999; nullptr
+/// where the bytes are not of the short form.
+inline const char* shortReadingAt(const char* p, const char* const end, double& value) {
+    constexpr std::ptrdiff_t kLongest = 1 + 9 + 1 + 6;  // "-123456789.123456"
+    // At most 15 digits and 10^6 are exact: one division rounds correctly.
+    static constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
+    // -9999 at each count of fraction digits.
+    static constexpr std::int64_t kMissing[] = {9999, 99990, 999900, 9999000, 99990000, 999900000, 9999000000};
+    const char* const limit = end - p > kLongest ? p + kLongest : end;
+    const bool negative = p != end && *p == '-';
+    const char* const digits = p + (negative ? 1 : 0);
+    const char* point = nullptr;
+    std::int64_t mantissa = 0;  // at most 16 digits before the limit
+    for (p = digits; p != limit; ++p) {
+        const unsigned digit = static_cast<unsigned char>(*p - '0');
+        if (digit <= 9) {
+            mantissa = mantissa * 10 + digit;
+        } else if (*p == '.' && !point) {
+            point = p;
+        } else {
+            break;
+        }
+    }
+    if (!point || (p != end && *p != ',')) return nullptr;
+    const std::ptrdiff_t whole = point - digits, fraction = p - point - 1;
+    if (whole < 1 || whole > 9 || fraction < 1 || fraction > 6) return nullptr;
+    const double v = static_cast<double>(mantissa) / kPow10[fraction];
+    value = !negative ? v : mantissa == kMissing[fraction] ? kNoReading : -v;
+    return p;
+}
+
+/// The value the control reads a reading's text as (not empty, as hourReading gives it).
+double readingValue(std::string_view text);
+
+/// hourReading as the number the control reads it as; kNoReading for no reading.
+inline double hourValue(std::string_view cell, int hour, const InputPlace& place) {
+    const char* const end = cell.data() + cell.size();
+    if (double value = 0.0; shortReadingAt(cell.data(), end, value) == end) return value;
+    const std::string_view text = otherHourReading(cell, hour, place);
+    return text.empty() ? kNoReading : readingValue(text);
 }
 
 /// Fails at the place unless |value| < kLargestReading; what names the value.

@@ -91,8 +91,8 @@ bool StationRecords::keeps(const Series& series, const CivilDate& date) {
     return !ambiguous_;
 }
 
-void StationRecords::addDay(Series& series, const CivilDate& date, HourCells&& cells, const InputPlace& place,
-                            std::pair<std::uint64_t, std::uint64_t> bytes) {
+bool StationRecords::countDay(Series& series, const CivilDate& date, const InputPlace& place,
+                              std::pair<std::uint64_t, std::uint64_t> bytes) {
     YearDays& year = series.given[date.year];
     const auto day = static_cast<std::size_t>(dayOfYear(date));
     const bool traced = traced_ && traced_->first == series.station && traced_->second == date.year;
@@ -106,8 +106,18 @@ void StationRecords::addDay(Series& series, const CivilDate& date, HourCells&& c
     year.given[day] = true;
     ++year.count;
     addExtent(year.extents, FileExtent{origin.file, origin.line, bytes.first, bytes.second});
-    // Days mostly come in order: the end is the place to look first.
-    if (keeps(series, date)) series.days.emplace_hint(series.days.end(), date, std::move(cells));
+    return keeps(series, date);
+}
+
+// Days mostly come in order: the end is the place to look first.
+void StationRecords::addDay(Series& series, const CivilDate& date, HourCells&& cells, const InputPlace& place,
+                            std::pair<std::uint64_t, std::uint64_t> bytes) {
+    if (countDay(series, date, place, bytes)) series.days.emplace_hint(series.days.end(), date, std::move(cells));
+}
+
+void StationRecords::addDay(Series& series, const CivilDate& date, const HourValues& readings, const InputPlace& place,
+                            std::pair<std::uint64_t, std::uint64_t> bytes) {
+    if (countDay(series, date, place, bytes)) series.values.emplace_hint(series.values.end(), date, readings);
 }
 
 void StationRecords::handOnLast() {
@@ -116,6 +126,7 @@ void StationRecords::handOnLast() {
     inTurn_ = nullptr;
     kept_->eachYear(done, inTurnYear_);
     done.days.clear();  // it held that year alone
+    done.values.clear();
 }
 
 void StationRecords::trace(const std::u16string& station, int year) { traced_.emplace(station, year); }

@@ -21,6 +21,7 @@
 
 #include "records/CivilDate.h"
 #include "records/InputError.h"
+#include "yeardata/BlockSyukei.h"
 
 namespace tellvane {
 
@@ -83,6 +84,9 @@ struct Series {
     std::optional<StationNames> names;  ///< as a file's header gives them
     /// The readings of the days kept (see StationRecords::keepOnly).
     std::map<CivilDate, HourCells> days;
+    /// The same as numbers, where the records keep them so (KeptYears::asNumbers):
+    /// a series then holds these and no days.
+    std::map<CivilDate, HourValues> values;
     /// Every day given, kept or not, by year.
     std::map<int, YearDays> given;
 
@@ -124,6 +128,9 @@ struct KeptYears {
     /// only: whoever takes the years compares the days handed on with
     /// Series::daysIn once the files are read.
     std::function<void(const Series& series, int year)> eachYear = nullptr;
+    /// With eachYear: keep each reading as the number the control reads its text as
+    /// (Series::values), where the reader can; a reader that cannot keeps the text.
+    bool asNumbers = false;
 };
 
 class StationRecords {
@@ -140,6 +147,11 @@ public:
     /// where the station-year is traced (trace). bytes is the
     /// part of the file that gave it (begin and end 0: the whole file).
     void addDay(Series& series, const CivilDate& date, HourCells&& cells, const InputPlace& place,
+                std::pair<std::uint64_t, std::uint64_t> bytes = {});
+    /// Whether the days kept are to be added as numbers (KeptYears::asNumbers).
+    bool keepsNumbers() const { return kept_ && kept_->eachYear && kept_->asNumbers; }
+    /// The same as addDay, the readings as numbers: for a reader asked for numbers.
+    void addDay(Series& series, const CivilDate& date, const HourValues& readings, const InputPlace& place,
                 std::pair<std::uint64_t, std::uint64_t> bytes = {});
     /// Keeps where each day of the station-year is given, to name both places of a
     /// day given twice.
@@ -172,6 +184,9 @@ public:
     const std::vector<std::string>& notes() const { return notes_; }
 
 private:
+    // Counts the day as given (failing when it was before) and tells whether to keep it.
+    bool countDay(Series& series, const CivilDate& date, const InputPlace& place,
+                  std::pair<std::uint64_t, std::uint64_t> bytes);
     std::uint32_t fileIndex(const std::string& file);
     std::string placeOf(const DayOrigin& origin) const;
     std::string filesOf(const YearDays& days) const;  // the files that gave days of the year
@@ -183,7 +198,7 @@ private:
     bool ambiguous_ = false;  // a part left out of kept_ has had two answers
     std::optional<std::pair<std::u16string, int>> traced_;
     std::map<const Series*, std::array<DayOrigin, 366>> origins_;  // of the station-year traced
-    Series* inTurn_ = nullptr;  // the station-year KeptYears::eachYear is given next
+    Series* inTurn_ = nullptr;                                     // the station-year KeptYears::eachYear is given next
     int inTurnYear_ = 0;
     std::vector<std::string> files_;
     std::vector<std::string> notes_;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <map>
 #include <set>
 
 #include "common/Text.h"
@@ -28,6 +30,39 @@ StationRecords read(const std::string& text) {
     StationRecords records;
     readHourlyCsv(text, "h.csv", records);
     return records;
+}
+
+// A row whose 24 hours all hold the cell.
+std::string rowOf(const std::string& station, const std::string& date, const std::string& cell, int hours = 24) {
+    std::string out = station + "," + date;
+    for (int h = 1; h <= hours; ++h) out += "," + cell;
+    return out + "\n";
+}
+
+// Every day's readings as numbers, as a single pass over the files keeps them.
+std::map<CivilDate, HourValues> readNumbers(const std::string& text) {
+    std::map<CivilDate, HourValues> days;
+    StationRecords records;
+    KeptYears kept;
+    kept.eachYear = [&](const Series& s, int) { days.insert(s.values.begin(), s.values.end()); };
+    kept.asNumbers = true;
+    records.keepOnly(kept);
+    readHourlyCsv(text, "h.csv", records);
+    records.handOnLast();
+    return days;
+}
+
+// What the control reads a delivered text as, as a number.
+double controlValue(const std::u16string& text) { return text.empty() ? kNoReading : leadingNumber(text); }
+
+// Equal as numbers, no reading equal to no reading, and the sign of a zero kept.
+void expectSameReading(double kept, double expected) {
+    if (std::isnan(expected)) {
+        EXPECT_TRUE(std::isnan(kept)) << kept;
+    } else {
+        EXPECT_EQ(kept, expected);
+        EXPECT_EQ(std::signbit(kept), std::signbit(expected));
+    }
 }
 
 TEST(HourlyCsv, ReadsEachStationDayAsItsTwentyFourTexts) {
@@ -80,6 +115,25 @@ TEST_P(HourlyCsvReading, IsANumberAMissingMarkOrRefused) {
         std::string shown = r.cell;
         if (shown.starts_with('"')) shown = shown.substr(1, shown.size() - 2);
         EXPECT_NE(e.message().find("'" + shown + "'"), std::string::npos) << e.what();
+    }
+}
+
+// Kept as numbers, a reading is what the control makes of its text; a refused one is
+// refused alike. Hour 1 alone goes through the cells, a row of it alone through the
+// line read whole where the reading allows.
+TEST_P(HourlyCsvReading, AsANumberIsWhatTheControlReadsItsTextAs) {
+    const Reading& r = GetParam();
+    for (const std::string& day : {row("A", "2023-01-02", r.cell), rowOf("A", "2023-01-02", r.cell)}) {
+        const std::string text = kHeader + rowOf("A", "2023-01-01", "1.5") + day;
+        if (!r.delivered) {
+            EXPECT_THROW(readNumbers(text), InputError);
+            continue;
+        }
+        const auto days = readNumbers(text);
+        ASSERT_EQ(days.size(), 2u);
+        expectSameReading(days.at({2023, 1, 2})[0], controlValue(r.delivered));
+        expectSameReading(days.at({2023, 1, 2})[23],
+                          day == rowOf("A", "2023-01-02", r.cell) ? controlValue(r.delivered) : 24);
     }
 }
 
@@ -157,14 +211,18 @@ struct Bad {
 
 class HourlyCsvRejects : public testing::TestWithParam<Bad> {};
 
+// Read with the readings kept as text, then as numbers.
 TEST_P(HourlyCsvRejects, NamingFileAndLine) {
-    try {
-        read(GetParam().text);
-        FAIL() << "no error";
-    } catch (const InputError& e) {
-        EXPECT_EQ(e.file(), "h.csv");
-        EXPECT_EQ(e.line(), GetParam().line) << e.what();
-        EXPECT_NE(e.message().find(GetParam().says), std::string::npos) << e.what();
+    for (const bool numbers : {false, true}) {
+        SCOPED_TRACE(numbers ? "as numbers" : "as text");
+        try {
+            numbers ? (void)readNumbers(GetParam().text) : (void)read(GetParam().text);
+            ADD_FAILURE() << "no error";
+        } catch (const InputError& e) {
+            EXPECT_EQ(e.file(), "h.csv");
+            EXPECT_EQ(e.line(), GetParam().line) << e.what();
+            EXPECT_NE(e.message().find(GetParam().says), std::string::npos) << e.what();
+        }
     }
 }
 
@@ -192,7 +250,22 @@ INSTANTIATE_TEST_SUITE_P(
         Bad{"MixedLineEnds", crOnly(kHeader) + row("A", "2023-01-01") + row("A", "2023-01-02", "x"), 3, "'x'"},
         Bad{"QuoteNeverClosed", kHeader + row("A", "2023-01-01") + "A,\"2023-01-02\n\n\n", 3, "quoted"},
         Bad{"DuplicateNamesBothPlaces", kHeader + row("A", "2023-01-01") + row("A", "2023-01-01"), 3,
-            "first at h.csv:2"}),
+            "first at h.csv:2"},
+        // Rows of short readings alone, which a single pass reads as whole lines.
+        Bad{"ShortFormTwentyFiveCells",
+            kHeader + rowOf("A", "2023-01-01", "1.25") + rowOf("A", "2023-01-02", "1.25", 23), 3, "25 cells"},
+        Bad{"ShortFormTwentySevenCells",
+            kHeader + rowOf("A", "2023-01-01", "1.25") + rowOf("A", "2023-01-02", "1.25", 25), 3, "27 cells"},
+        Bad{"ShortFormDayThatDoesNotExist",
+            kHeader + rowOf("A", "2023-01-01", "1.25") + rowOf("A", "2023-02-30", "1.25"), 3, "2023-02-30"},
+        Bad{"ShortFormDuplicateDay",
+            kHeader + rowOf("A", "2023-01-01", "1.25") + rowOf("A", "2023-01-02", "1.25") +
+                rowOf("A", "2023-01-01", "1.25"),
+            4, "first at h.csv:2"},
+        Bad{"ShortFormTooLarge", kHeader + rowOf("A", "2023-01-01", "1.25") + rowOf("A", "2023-01-02", "1000000000.0"),
+            3, "beyond the largest"},
+        Bad{"ShortFormThenLetters", kHeader + rowOf("A", "2023-01-01", "1.25") + rowOf("A", "2023-01-02", "1.25x"), 3,
+            "'1.25x'"}),
     [](const testing::TestParamInfo<Bad>& info) { return info.param.name; });
 
 }  // namespace

@@ -64,6 +64,9 @@ void recordStation(const StationRecords& records, const std::u16string& station,
         r.station = station;
         r.kind = kind;
         r.names = namesOf(records, station, catalogue);
+        // Each year holds kilobytes: grown by doubling, the years would be copied and
+        // their memory touched twice over.
+        r.years.reserve(static_cast<std::size_t>(*ys.rbegin() - *ys.begin() + 1));
         for (int y = *ys.begin(); y <= *ys.rbegin(); ++y) r.years.push_back({.year = y});
     }
     for (const int year : withDays) {
@@ -109,17 +112,19 @@ std::vector<StationRecord> recordsOf(const StationRecords& records, const Statio
 std::vector<StationRecord> recordsReadYearByYear(const StationRecords& index, const StationCatalogue& catalogue,
                                                  const RecordRequest& request) {
     std::unique_ptr<StationRecords> held;
-    return buildRecords(index, catalogue, request, [&](const std::u16string& station, int year) -> const StationRecords& {
-        held.reset();  // the year before goes before the next is read
-        held = std::make_unique<StationRecords>(loadStationYear(index, station, year));
-        return *held;
-    });
+    return buildRecords(index, catalogue, request,
+                        [&](const std::u16string& station, int year) -> const StationRecords& {
+                            held.reset();  // the year before goes before the next is read
+                            held = std::make_unique<StationRecords>(loadStationYear(index, station, year));
+                            return *held;
+                        });
 }
 
 KeptYears OnePassRecords::kept() {
     KeptYears kept;
     kept.station = request_.station;
     kept.eachYear = [this](const Series& series, int year) { take(series, year); };
+    kept.asNumbers = true;  // the pass shows no blocks: the readings need not be text
     return kept;
 }
 

@@ -83,7 +83,10 @@ YearRecord yearOfStore(const AnnualStore& store, int year, SeriesKind kind, long
         r.minDate = firstDateOf(r, store.Stats(kStatMin));
         if (kind == SeriesKind::Discharge) r.runoff = runoffOf(r);
     }
-    for (int i = 1; i <= 367 && store.DurDays(i) > 0; ++i) r.duration.push_back({store.DurValue(i), store.DurDays(i)});
+    int steps = 0;
+    while (steps < 367 && store.DurDays(steps + 1) > 0) ++steps;
+    r.duration.reserve(static_cast<std::size_t>(steps));  // a year of records holds many of these
+    for (int i = 1; i <= steps; ++i) r.duration.push_back({store.DurValue(i), store.DurDays(i)});
     return r;
 }
 
@@ -107,12 +110,33 @@ YearRecord recordYear(const Series* series, int year, SeriesKind kind) {
     return recordYear(series, year, kind, *store);
 }
 
+namespace {
+
+// The year of readings held as numbers, each day asked in order: the map is walked.
+long assembleValues(const Series& series, int year, const std::u16string& mode, AnnualStore& store) {
+    std::u16string txtMax, txtMin;
+    std::array<int, 12> monthDays{};
+    for (int m = 1; m <= 12; ++m) monthDays[static_cast<std::size_t>(m - 1)] = daysInMonth(year, m);
+    auto next = series.values.lower_bound(CivilDate{year, 1, 1});
+    return assembleYear(store, {mode, txtMax, txtMin}, monthDays, [&](int month, int day) -> const HourValues* {
+        if (next == series.values.end() || next->first != CivilDate{year, month, day}) return nullptr;
+        return &(next++)->second;
+    });
+}
+
+}  // namespace
+
 YearRecord recordYear(const Series* series, int year, SeriesKind kind, AnnualStore& store) {
     SelectedYear selected;
     selected.year = year;
     selected.series = series;
     selected.kind = kind;
     const std::u16string mode = modeOf(selected, std::nullopt);
+    if (series && series->hasYear(year) && !series->values.empty()) {
+        // The hours counted are those of the year's days: the days the series holds.
+        const long hours = assembleValues(*series, year, mode, store);
+        return yearOfStore(store, year, kind, hours);
+    }
     std::u16string txtMax, txtMin;
     YearBlockSource source(series, year, {});
     const BlockRequest request = [&](std::int32_t& datano, BlockArray& Suii) {

@@ -175,6 +175,24 @@ TEST(ExitCodes, AFileSizeLimitFailsTheRenderWithItsCauseAndLeavesNothing) {
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "out")) << "the folder made for the charts is gone again";
 }
 
+// The workbook's library is loaded only when a workbook is written: a broken one
+// fails that alone, with its cause, and leaves no file.
+TEST(ExitCodes, AWorkbookWithoutItsLibraryFailsAloneWithItsCause) {
+    ScratchDir dir;
+    std::ofstream(dir.path() / TELLVANE_XLSX_LIBRARY) << "not a library";
+    const std::string run = "LD_LIBRARY_PATH=" + dir.path().string() + " " + TELLVANE_PROGRAM + " record --data " +
+                            kNukada + " --out " + (dir.path() / "r.").string();
+    const auto err = dir.path() / "err.txt";
+    EXPECT_EQ(exitStatus(run + "json 2>" + err.string()), 0);
+    EXPECT_EQ(exitStatus(run + "xlsx 2>" + err.string()), 3);
+    std::ifstream in(err);
+    const std::string message((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(message.find("the workbook could not be written: "), std::string::npos) << message;
+    EXPECT_NE(message.find(TELLVANE_XLSX_LIBRARY), std::string::npos) << message;
+    EXPECT_TRUE(std::filesystem::exists(dir.path() / "r.json"));
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "r.xlsx"));
+}
+
 TEST(ExitCodes, OutputThatCannotBeWrittenIsNoSuccess) {
     for (const char* subcommand : {"stats", "trace"}) {
         const std::string command =

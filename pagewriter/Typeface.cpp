@@ -1,5 +1,8 @@
 #include "pagewriter/Typeface.h"
 
+// clang-format off
+#include "pagewriter/HarfBuzzOnDemand.h"  // before HarfBuzz's headers, which it renames
+// clang-format on
 #include <hb-ot.h>
 #include <hb-subset.h>
 #include <hb.h>

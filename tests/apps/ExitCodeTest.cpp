@@ -175,22 +175,36 @@ TEST(ExitCodes, AFileSizeLimitFailsTheRenderWithItsCauseAndLeavesNothing) {
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "out")) << "the folder made for the charts is gone again";
 }
 
-// The workbook's library is loaded only when a workbook is written: a broken one
-// fails that alone, with its cause, and leaves no file.
-TEST(ExitCodes, AWorkbookWithoutItsLibraryFailsAloneWithItsCause) {
-    ScratchDir dir;
-    std::ofstream(dir.path() / TELLVANE_XLSX_LIBRARY) << "not a library";
-    const std::string run = "LD_LIBRARY_PATH=" + dir.path().string() + " " + TELLVANE_PROGRAM + " record --data " +
-                            kNukada + " --out " + (dir.path() / "r.").string();
-    const auto err = dir.path() / "err.txt";
-    EXPECT_EQ(exitStatus(run + "json 2>" + err.string()), 0);
-    EXPECT_EQ(exitStatus(run + "xlsx 2>" + err.string()), 3);
-    std::ifstream in(err);
-    const std::string message((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_NE(message.find("the workbook could not be written: "), std::string::npos) << message;
-    EXPECT_NE(message.find(TELLVANE_XLSX_LIBRARY), std::string::npos) << message;
-    EXPECT_TRUE(std::filesystem::exists(dir.path() / "r.json"));
-    EXPECT_FALSE(std::filesystem::exists(dir.path() / "r.xlsx"));
+// The workbook's library and the page's are opened only when a workbook or a page is
+// written: a broken one fails that alone, with its cause, and leaves no file.
+TEST(ExitCodes, ALibraryOpenedOnDemandFailsOnlyWhatNeedsIt) {
+    struct Case {
+        const char* library;
+        std::string fine, failing;  // the subcommands, each run with --data
+        const char* says;
+    };
+    for (const Case& c : {Case{TELLVANE_XLSX_LIBRARY, "record --out {}r.json", "record --out {}r.xlsx",
+                               "the workbook could not be written: "},
+                          Case{TELLVANE_HARFBUZZ_LIBRARY_FILE, "stats >{}r.json", "render --out {}charts",
+                               "HarfBuzz, which writes the typeface, cannot be loaded: "}}) {
+        SCOPED_TRACE(c.library);
+        ScratchDir dir;
+        std::ofstream(dir.path() / c.library) << "not a library";
+        const auto run = [&](std::string args) {
+            args.replace(args.find("{}"), 2, dir.path().string() + "/");
+            return exitStatus("LD_LIBRARY_PATH=" + dir.path().string() + " " + TELLVANE_PROGRAM + " " + args +
+                              " --data " + kNukada + " 2>" + (dir.path() / "err.txt").string());
+        };
+        EXPECT_EQ(run(c.fine), 0);
+        EXPECT_EQ(run(c.failing), 3);
+        std::ifstream in(dir.path() / "err.txt");
+        const std::string message((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        EXPECT_NE(message.find(c.says), std::string::npos) << message;
+        EXPECT_NE(message.find(c.library), std::string::npos) << message;
+        EXPECT_TRUE(std::filesystem::exists(dir.path() / "r.json"));
+        EXPECT_FALSE(std::filesystem::exists(dir.path() / "r.xlsx"));
+        EXPECT_FALSE(std::filesystem::exists(dir.path() / "charts"));
+    }
 }
 
 TEST(ExitCodes, OutputThatCannotBeWrittenIsNoSuccess) {

@@ -1,0 +1,40 @@
+#pragma once
+// HarfBuzz opened when a typeface is first read (HarfBuzzOnDemand.cpp) rather than
+// with every run of a host, where the build does so (TELLVANE_HARFBUZZ_LIBRARY).
+// Included before HarfBuzz's headers: the functions the page writer calls are
+// declared under names of its own, so that a program linking this library and
+// HarfBuzz too keeps its calls to HarfBuzz itself.
+
+#ifdef TELLVANE_HARFBUZZ_LIBRARY
+#define hb_blob_create_from_file_or_fail tellvane_hb_blob_create_from_file_or_fail
+#define hb_blob_create_or_fail tellvane_hb_blob_create_or_fail
+#define hb_blob_destroy tellvane_hb_blob_destroy
+#define hb_blob_get_data tellvane_hb_blob_get_data
+#define hb_face_create tellvane_hb_face_create
+#define hb_face_destroy tellvane_hb_face_destroy
+#define hb_face_get_glyph_count tellvane_hb_face_get_glyph_count
+#define hb_face_get_upem tellvane_hb_face_get_upem
+#define hb_face_make_immutable tellvane_hb_face_make_immutable
+#define hb_face_reference_blob tellvane_hb_face_reference_blob
+#define hb_face_reference_table tellvane_hb_face_reference_table
+#define hb_font_create tellvane_hb_font_create
+#define hb_font_destroy tellvane_hb_font_destroy
+#define hb_font_get_glyph_h_advance tellvane_hb_font_get_glyph_h_advance
+#define hb_font_get_nominal_glyph tellvane_hb_font_get_nominal_glyph
+#define hb_font_make_immutable tellvane_hb_font_make_immutable
+#define hb_map_get tellvane_hb_map_get
+#define hb_ot_metrics_get_position tellvane_hb_ot_metrics_get_position
+#define hb_ot_name_get_utf8 tellvane_hb_ot_name_get_utf8
+#define hb_set_add tellvane_hb_set_add
+#define hb_subset_input_create_or_fail tellvane_hb_subset_input_create_or_fail
+#define hb_subset_input_destroy tellvane_hb_subset_input_destroy
+#define hb_subset_input_glyph_set tellvane_hb_subset_input_glyph_set
+#define hb_subset_input_set tellvane_hb_subset_input_set
+#define hb_subset_input_set_flags tellvane_hb_subset_input_set_flags
+#define hb_subset_plan_create_or_fail tellvane_hb_subset_plan_create_or_fail
+#define hb_subset_plan_destroy tellvane_hb_subset_plan_destroy
+#define hb_subset_plan_execute_or_fail tellvane_hb_subset_plan_execute_or_fail
+#define hb_subset_plan_old_to_new_glyph_mapping tellvane_hb_subset_plan_old_to_new_glyph_mapping
+#define hb_subset_preprocess tellvane_hb_subset_preprocess
+#define hb_tag_from_string tellvane_hb_tag_from_string
+#endif

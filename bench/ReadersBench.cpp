@@ -61,13 +61,22 @@ BENCHMARK(BM_HourlyCsv_KeepOneYear)->Unit(benchmark::kMillisecond);
 void BM_HourlyCsv_KeepNone(benchmark::State& state) { readRecord(state, KeptYears{{}, {}, true}); }
 BENCHMARK(BM_HourlyCsv_KeepNone)->Unit(benchmark::kMillisecond);
 
-// What `tellvane record` does: every station-year kept in turn, then let go.
+// Every station-year kept in turn as text, then let go.
 void BM_HourlyCsv_KeepEachYearInTurn(benchmark::State& state) {
     KeptYears kept;
     kept.eachYear = [](const Series& series, int) { benchmark::DoNotOptimize(series.days.size()); };
     readRecord(state, kept);
 }
 BENCHMARK(BM_HourlyCsv_KeepEachYearInTurn)->Unit(benchmark::kMillisecond);
+
+// What `tellvane record` does: the same, the readings kept as numbers.
+void BM_HourlyCsv_KeepEachYearAsNumbers(benchmark::State& state) {
+    KeptYears kept;
+    kept.eachYear = [](const Series& series, int) { benchmark::DoNotOptimize(series.values.size()); };
+    kept.asNumbers = true;
+    readRecord(state, kept);
+}
+BENCHMARK(BM_HourlyCsv_KeepEachYearAsNumbers)->Unit(benchmark::kMillisecond);
 
 void BM_CsvRecords(benchmark::State& state) {
     const std::string& text = recordCsv();

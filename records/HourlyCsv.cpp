@@ -55,11 +55,11 @@ public:
     }
 
     // A line of the station of the line before, its date and 24 readings of the short
-    // form, kept as numbers: read from the line in one pass rather than split into
-    // cells first. Any other line is left to row, which reads it the same way or
-    // names what is wrong with it.
+    // form, kept as numbers or not kept: read from the line in one pass rather than
+    // split into cells first. Any other line is left to row, which reads it the same
+    // way or names what is wrong with it.
     bool takeLine(const CsvRowView& record) {
-        if (!headerSeen_ || !last_ || !records_.keepsNumbers()) return false;
+        if (!headerSeen_ || !last_) return false;
         const std::string_view line = record.line;
         const std::size_t dateAt = lastCell_.size() + 1, readingsAt = dateAt + 11;
         if (line.size() <= readingsAt || !line.starts_with(lastCell_) || line[dateAt - 1] != ',' ||
@@ -68,7 +68,7 @@ public:
         const std::string_view dateCell = line.substr(dateAt, 10);
         if (std::any_of(dateCell.begin(), dateCell.end(), [](char c) { return c & 0x80; })) return false;
         const auto date = dateOf(dateCell, record.place);
-        if (!date) return false;
+        if (!date || (!records_.keepsNumbers() && records_.keeps(*last_, *date))) return false;
         HourValues readings;
         const char* p = line.data() + readingsAt;
         const char* const end = line.data() + line.size();

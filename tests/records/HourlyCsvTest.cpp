@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <set>
 
@@ -211,12 +212,21 @@ struct Bad {
 
 class HourlyCsvRejects : public testing::TestWithParam<Bad> {};
 
-// Read with the readings kept as text, then as numbers.
+// Read with the readings kept as text, as numbers, and not kept at all.
 TEST_P(HourlyCsvRejects, NamingFileAndLine) {
-    for (const bool numbers : {false, true}) {
-        SCOPED_TRACE(numbers ? "as numbers" : "as text");
+    const auto index = [](const std::string& text) {
+        StationRecords records;
+        records.keepOnly(KeptYears{.station = {}, .year = {}, .none = true});
+        readHourlyCsv(text, "h.csv", records);
+    };
+    const std::pair<const char*, std::function<void(const std::string&)>> readers[] = {
+        {"as text", [](const std::string& text) { read(text); }},
+        {"as numbers", [](const std::string& text) { readNumbers(text); }},
+        {"not kept", index}};
+    for (const auto& [kept, reader] : readers) {
+        SCOPED_TRACE(kept);
         try {
-            numbers ? (void)readNumbers(GetParam().text) : (void)read(GetParam().text);
+            reader(GetParam().text);
             ADD_FAILURE() << "no error";
         } catch (const InputError& e) {
             EXPECT_EQ(e.file(), "h.csv");

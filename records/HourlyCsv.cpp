@@ -59,7 +59,8 @@ public:
     // split into cells first. Any other line is left to row, which reads it the same
     // way or names what is wrong with it.
     bool takeLine(const CsvRowView& record) {
-        if (!headerSeen_ || !last_) return false;
+        // A station quoted for its comma is split otherwise where the line is not quoted.
+        if (!headerSeen_ || !last_ || lastCell_.find(',') != std::string::npos) return false;
         const std::string_view line = record.line;
         const std::size_t dateAt = lastCell_.size() + 1, readingsAt = dateAt + 11;
         if (line.size() <= readingsAt || !line.starts_with(lastCell_) || line[dateAt - 1] != ',' ||

@@ -274,6 +274,8 @@ INSTANTIATE_TEST_SUITE_P(
             4, "first at h.csv:2"},
         Bad{"ShortFormTooLarge", kHeader + rowOf("A", "2023-01-01", "1.25") + rowOf("A", "2023-01-02", "1000000000.0"),
             3, "beyond the largest"},
+        Bad{"ShortFormAfterAStationWithAComma",
+            kHeader + rowOf("\"A,B\"", "2023-01-01", "1.25") + rowOf("A,B", "2023-01-02", "1.25"), 3, "27 cells"},
         Bad{"ShortFormThenLetters", kHeader + rowOf("A", "2023-01-01", "1.25") + rowOf("A", "2023-01-02", "1.25x"), 3,
             "'1.25x'"}),
     [](const testing::TestParamInfo<Bad>& info) { return info.param.name; });

@@ -8,14 +8,13 @@
 #include <string>
 
 #include "common/OnDemandLibrary.h"
-#include "record/XlsxOnDemand.h"
 
 namespace tellvane {
 namespace {
 
 void unavailable(const std::string& why) { throw std::runtime_error("the workbook could not be written: " + why); }
 
-OnDemandLibrary xlsxwriter(kXlsxLibrary, unavailable);
+OnDemandLibrary xlsxwriter(TELLVANE_XLSX_LIBRARY, unavailable);
 
 }  // namespace
 }  // namespace tellvane

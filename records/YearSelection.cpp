@@ -1,7 +1,5 @@
 #include "records/YearSelection.h"
 
-#include <cmath>
-
 #include <algorithm>
 #include <set>
 
@@ -105,8 +103,6 @@ long countReadings(const Series& series, int year) {
             // -999 is the control's own missing marker; the readers let it through.
             // Only a text whose first non-blank is a minus can read as it.
             hours += !cell.empty() && (!beginsWithMinus(cell) || leadingNumber(cell) != -999.0) ? 1 : 0;
-    for (auto it = series.values.lower_bound({year, 1, 1}); it != series.values.end() && it->first.year == year; ++it)
-        for (const double reading : it->second) hours += !std::isnan(reading) && reading != -999.0 ? 1 : 0;
     return hours;
 }
 
